@@ -1,0 +1,36 @@
+#pragma once
+// Conversions between the module's wide texts and UTF-8 bytes. wchar_t is UTF-16 on Windows and UTF-32
+// natively; both are walked as code points, so a surrogate pair becomes one character on either target and
+// the two targets agree byte for byte.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Calls visit(codePoint) for each character of text: a surrogate pair is joined into one code point, a lone
+// surrogate is passed on as its own value, so that callers decide how to spell it.
+template <typename Visit>
+void ForEachCodePoint(std::wstring_view text, Visit&& visit)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t unit = static_cast<uint32_t>(text[i]);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
+            uint32_t next = static_cast<uint32_t>(text[i + 1]);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
+                ++i;
+            }
+        }
+        visit(unit);
+    }
+}
+
+// Appends the UTF-8 bytes of one code point; a lone surrogate takes the three bytes of its value (what an
+// XML parser gives back as that same unit), a value above U+10FFFF the replacement character.
+void AppendUtf8(std::string& out, uint32_t codePoint);
+
+// UTF-8 text of a wide text.
+std::string Utf8FromWide(std::wstring_view text);
+
+// Wide text of UTF-8 bytes; a malformed sequence gives U+FFFD per byte.
+std::wstring WideFromUtf8(std::string_view bytes);

@@ -1,0 +1,143 @@
+#include "chromfile/veltrox_file4.h"
+
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "chromfile/file_document.h"
+#include "chromfile/file_open.h"
+
+// Samples and doubles are copied from the file as they are stored: little-endian IEEE-754.
+static_assert(std::endian::native == std::endian::little);
+static_assert(sizeof(float) == 4 && sizeof(double) == 8);
+
+namespace {
+
+constexpr size_t kHeaderSize = 16;
+constexpr size_t kBlockHeaderSize = 32;
+
+template <typename T>
+T Field(const unsigned char* bytes)
+{
+    T value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// Size of a seekable stream, leaving it at its start; -1 when it cannot be told.
+int64_t StreamSize(std::FILE* file)
+{
+#ifdef _WIN32
+    if (_fseeki64(file, 0, SEEK_END) != 0)
+        return -1;
+    const int64_t size = _ftelli64(file);
+    return _fseeki64(file, 0, SEEK_SET) == 0 ? size : -1;
+#else
+    if (fseeko(file, 0, SEEK_END) != 0)
+        return -1;
+    const int64_t size = ftello(file);
+    return fseeko(file, 0, SEEK_SET) == 0 ? size : -1;
+#endif
+}
+
+// Reads the file's bytes in order, knowing how many are left, so that no count read from the file can
+// make us reserve more memory than the file could fill.
+class FileCursor {
+public:
+    FileCursor(std::FILE* file, int64_t size) : file_(file), size_(size) {}
+
+    bool ReadExactly(void* target, size_t count)
+    {
+        const size_t got = std::fread(target, 1, count, file_);
+        position_ += got;
+        return got == count;
+    }
+    uint64_t Position() const { return position_; }
+    int64_t Remaining() const { return size_ - static_cast<int64_t>(position_); }
+
+private:
+    std::FILE* file_;
+    int64_t size_;
+    uint64_t position_ = 0;
+};
+
+// One channel block at the cursor; kLoaded and the record appended, or the block's failure code.
+int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
+{
+    unsigned char header[kBlockHeaderSize];
+    if (!cursor.ReadExactly(header, sizeof header))
+        return CVeltroxFile4::kShortBlockHeader;
+    const uint64_t count = Field<uint64_t>(header + 24);
+    if ((count >> 32) != 0)
+        return CVeltroxFile4::kBadSampleCount;
+    // Checked before anything is reserved: a count larger than the bytes left can never be satisfied.
+    if (cursor.Remaining() < 0 || count > static_cast<uint64_t>(cursor.Remaining()) / sizeof(float))
+        return CVeltroxFile4::kBadSampleCount;
+
+    ChannelRecord channel;
+    channel.number = header[0];
+    channel.blockValueA = Field<double>(header + 8);
+    channel.blockValueB = Field<double>(header + 16);
+    channel.samples.resize(static_cast<size_t>(count));
+    if (!cursor.ReadExactly(channel.samples.data(), channel.samples.size() * sizeof(float)))
+        return CVeltroxFile4::kBadSampleCount;
+    channels.push_back(std::move(channel));
+    return CVeltroxFile4::kLoaded;
+}
+
+// The document part from the cursor to the end of the file, read in one go.
+bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRecord>& channels)
+{
+    const int64_t length = cursor.Remaining();
+    if (length < 0 || static_cast<uint64_t>(length) > std::numeric_limits<size_t>::max())
+        return false;
+    std::vector<char> bytes;
+    try {
+        bytes.resize(static_cast<size_t>(length));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return cursor.ReadExactly(bytes.data(), bytes.size()) &&
+           ReadFileDocument(bytes.data(), bytes.size(), passport, channels);
+}
+
+} // namespace
+
+int32_t CVeltroxFile4::Load(const wchar_t* path)
+{
+    const FilePtr file = OpenForBinaryReading(path);
+    if (!file)
+        return kCannotOpen;
+    return Read(file.get(), path);
+}
+
+int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path)
+{
+    const int64_t size = StreamSize(file);
+    if (size < 0)
+        return kCannotOpen;
+    FileCursor cursor(file, size);
+
+    unsigned char header[kHeaderSize];
+    if (!cursor.ReadExactly(header, sizeof header))
+        return kNoHeader;
+    if (header[0] != 'S' || header[1] != 'T' || header[2] != 'G')
+        return kBadSignature;
+    if (header[3] > 1)
+        return kBadVersion;
+    version = header[3];
+    channels.clear();
+
+    // The stored offset only ends the block loop; the document is read from wherever the blocks end.
+    const uint64_t documentOffset = Field<uint64_t>(header + 8);
+    while (cursor.Position() < documentOffset) {
+        const int32_t result = ReadBlock(cursor, channels);
+        if (result != kLoaded)
+            return result;
+    }
+    if (!ReadDocument(cursor, passport, channels))
+        return kBadDocument;
+    passport.path = path;
+    return kLoaded;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The host's chromatogram file: a 16-byte header, one binary block of signal samples per detector channel,
+// then an XML document with the passport and the channels' peak tables.
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "chromfile/records.h"
+
+class CVeltroxFile4 {
+public:
+    // Result codes of Load.
+    enum Result : int32_t {
+        kLoaded = 0,
+        kCannotOpen = -1,
+        kNoHeader = -2,
+        kBadSignature = -3,
+        kBadVersion = -4,
+        kShortBlockHeader = -5,
+        kBadSampleCount = -6,
+        kBadDocument = -7,
+    };
+
+    virtual ~CVeltroxFile4() = default;
+
+    // Reads the file at path (zero-terminated UTF-16) into this object and returns a result code. A failed
+    // load leaves the object in the state its result code stands for: untouched before the blocks, the
+    // complete blocks without tables after a block failure, every block without tables after a document
+    // failure.
+    virtual int32_t Load(const wchar_t* path);
+
+    // The same reading from a stream opened in binary mode at the start of the file's bytes; path only
+    // becomes the passport's path. The stream must be seekable: its size bounds every count.
+    int32_t Read(std::FILE* file, const wchar_t* path);
+
+    // Format version of the file last loaded.
+    uint8_t version = 1;
+    Passport passport;
+    // One record per channel block, in block order.
+    std::vector<ChannelRecord> channels;
+};
