@@ -1,0 +1,104 @@
+#include "db/database_connection.h"
+#include "db/for_each_row.h"
+#include "db/handle.h"
+#include "db/prepare.h"
+#include "db/sql_exception.h"
+#include "tests/db/scratch_database.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+
+using DataBase::ForEachRow;
+using DataBase::Handle;
+using DataBase::Prepare;
+using DataBase::SqlException;
+
+namespace {
+
+const char kAssayTable[] = "CREATE TABLE assay(id INTEGER PRIMARY KEY, sample TEXT);"
+                           "INSERT INTO assay VALUES (1, 'проба');";
+
+// The code and texts of the exception that opening a handle raises.
+void ExpectOpenFailure(int resultCode)
+{
+    try {
+        Handle handle;
+        ADD_FAILURE() << "the open should fail";
+    } catch (const SqlException& e) {
+        EXPECT_EQ(e.ResultCode(), resultCode);
+        EXPECT_STREQ(e.what(), sqlite3_errstr(resultCode));
+        ASSERT_NE(e.Sql(), nullptr);
+        EXPECT_STREQ(e.Sql(), "");
+    }
+}
+
+TEST(DataBaseConnection, KeepsItsOwnCopyOfTheLastString)
+{
+    std::wstring text = L"C:\\host\\база.db";
+    DataBaseConnection::Instance().SetConnectionUri(text.c_str());
+    text[0] = L'D';
+    EXPECT_STREQ(DataBaseConnection::Instance().ConnectionUri(), L"C:\\host\\база.db");
+    DataBaseConnection::Instance().SetConnectionUri(L"");
+    EXPECT_STREQ(DataBaseConnection::Instance().ConnectionUri(), L"");
+    DataBaseConnection::Instance().SetConnectionUri(nullptr);
+    EXPECT_EQ(DataBaseConnection::Instance().ConnectionUri(), nullptr);
+}
+
+TEST(Handle, OpensTheStoredPathWithForeignKeysOn)
+{
+    ScratchDatabase database(kAssayTable);
+    database.Use();
+    Handle handle;
+    std::wstring sample;
+    int32_t foreignKeys = 0;
+    ForEachRow<std::wstring>(Prepare(handle, L"SELECT sample FROM [assay];"), [&](std::wstring s) { sample = s; });
+    ForEachRow<int32_t>(Prepare(handle, L"PRAGMA foreign_keys;"), [&](int32_t on) { foreignKeys = on; });
+    EXPECT_EQ(sample, L"проба");
+    EXPECT_EQ(foreignKeys, 1);
+}
+
+TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable)
+{
+    DataBaseConnection::Instance().SetConnectionUri(nullptr);
+    Handle handle;
+    try {
+        Prepare(handle, L"SELECT assay.id FROM [assay] WHERE assay.id = ?;");
+        FAIL() << "the prepare should fail";
+    } catch (const SqlException& e) {
+        EXPECT_EQ(e.ResultCode(), SQLITE_ERROR);
+        EXPECT_STREQ(e.what(), "no such table: assay");
+        EXPECT_EQ(e.Sql(), nullptr);
+    }
+}
+
+TEST(Handle, MissingFileIsCreatedEmpty)
+{
+    ScratchDatabase database;
+    const auto path = database.folder() / "new.db";
+    DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
+    Handle handle;
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_THROW(Prepare(handle, L"SELECT id FROM [assay];"), SqlException);
+}
+
+TEST(Handle, FileUriIsAPlainPath)
+{
+    // As a URI this would name the database beside it; as a path its folder "file:..." does not exist.
+    ScratchDatabase database(kAssayTable);
+    const std::wstring uri = L"file:" + database.path().wstring();
+    DataBaseConnection::Instance().SetConnectionUri(uri.c_str());
+    ExpectOpenFailure(SQLITE_CANTOPEN);
+}
+
+TEST(Handle, FolderCannotBeOpened)
+{
+    ScratchDatabase database;
+    const auto path = database.folder() / "missing" / "host.db";
+    DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
+    ExpectOpenFailure(SQLITE_CANTOPEN);
+}
+
+} // namespace
