@@ -1,0 +1,45 @@
+#pragma once
+// Dialog data exchange: a dialog's DoDataExchange is a table of DDX_ lines, one per control, run by
+// UpdateData in one direction. A value that cannot be taken stops the exchange at its control: the analyst
+// sees why, the control gets the focus, the values before it are taken and the later ones keep theirs.
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd;
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* dialog, bool saveAndValidate) noexcept;
+
+    // True: controls to values; false: values to controls.
+    const bool m_bSaveAndValidate;
+    CWnd* const m_pDlgWnd;
+
+    // The control with this id, remembered as the one a failure stops at; throws when the dialog has none.
+    HWND PrepareCtrl(int id);
+    // The same for an edit, whose text a failure selects.
+    HWND PrepareEditCtrl(int id);
+    // Focuses the last prepared control and ends the exchange (UpdateData answers false).
+    [[noreturn]] void Fail();
+
+private:
+    HWND lastControl_ = nullptr;
+    bool lastIsEdit_ = false;
+};
+
+namespace dialogkit {
+// What Fail throws; only UpdateData catches it.
+struct ExchangeStopped {};
+// The framework's own message for a text that is not a number.
+extern const wchar_t kNotANumberMessage[];
+}  // namespace dialogkit
+
+// A double: shown as "%.*g" with 15 significant digits, read back as "%lf" reads it (nan and infinities
+// included); a text that is not a number shows the number message and stops the exchange.
+void DDX_Text(CDataExchange* pDX, int id, double& value);
+// A text, unchanged both ways.
+void DDX_Text(CDataExchange* pDX, int id, std::wstring& value);
+// Routes the control's messages through control, once: later exchanges leave it bound.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
