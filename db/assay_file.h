@@ -1,0 +1,28 @@
+#pragma once
+// The chromatogram file of an assay entry being made. It is read once, before the entry's peaks, and kept
+// with the entry in two steps: the channel records right after a successful load, the traces and block
+// values once the peaks are in order. A failed load never stops the entry; it only leaves a message.
+
+#include "chromfile/veltrox_file4.h"
+
+#include <string>
+
+struct AssayEntry;
+
+class AssayFile {
+public:
+    // Loads the file the entry's filename names and, when that succeeds, copies its channel records into
+    // the entry's channels.
+    explicit AssayFile(AssayEntry& entry);
+
+    // One trace per channel record the reader holds (after a failed load: what that load left), and the
+    // block values of the last of them.
+    void KeepTraces(AssayEntry& entry) const;
+
+    // "Ошибка загрузки файла: '<filename>'" after a failed load, empty after a successful one.
+    const std::wstring& LoadError() const { return loadError_; }
+
+private:
+    CVeltroxFile4 file_;
+    std::wstring loadError_;
+};

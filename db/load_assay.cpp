@@ -1,0 +1,97 @@
+#include "db/load_assay.h"
+
+#include "calc/sample_set.h"
+#include "db/assay_file.h"
+#include "db/assay_queries.h"
+#include "db/for_each_row.h"
+#include "db/prepare.h"
+#include "db/sql_exception.h"
+
+#include <utility>
+
+namespace {
+
+// Appends the peak rows of one assay to its entry; rows without a name are not kept.
+void ReadPeaks(DataBase::Handle& handle, int32_t assayId, AssayEntry& entry)
+{
+    auto statement = DataBase::Prepare(handle, DataBase::kPeakStatement);
+    statement.BindSigned(1, assayId);
+    DataBase::ForEachRow<std::wstring, std::wstring, double, double, double, double, int32_t, double, double>(
+        std::move(statement),
+        [&](std::wstring nameid, std::wstring name, double area, double time, double concentration, double height,
+            int32_t channel, double front, double back) {
+            if (name.empty())
+                return;
+            PeakRecord peak;
+            peak.nameid = std::move(nameid);
+            peak.name = std::move(name);
+            peak.area = area;
+            peak.time = time;
+            peak.concentration = concentration;
+            peak.height = height;
+            peak.channel = channel;
+            peak.front = front;
+            peak.back = back;
+            entry.peaks.push_back(std::move(peak));
+        });
+}
+
+// Handles the rows of the assay statement: each row not yet in the set becomes a new entry.
+class AssayRowHandler {
+public:
+    AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, std::wstring* fileError)
+        : handle_(handle), sampleSet_(sampleSet), fileError_(fileError)
+    {
+    }
+
+    void operator()(int32_t id, int64_t date, std::wstring filename, std::wstring sample, std::wstring mixture,
+                    std::wstring method, int32_t iscalibration)
+    {
+        const int existing = sampleSet_.indexOf(id);
+        if (existing >= 0) {
+            result_ = existing;
+            return;
+        }
+        AssayEntry entry;
+        entry.id = id;
+        entry.date = date;
+        entry.filename = std::move(filename);
+        entry.sample = std::move(sample);
+        entry.method = std::move(method);
+        entry.mixture = std::move(mixture);
+        entry.iscalibration = iscalibration != 0;
+        const AssayFile file(entry);
+        ReadPeaks(handle_, id, entry);
+        SortPeaks(entry);
+        file.KeepTraces(entry);
+        result_ = sampleSet_.append(std::move(entry));
+        if (fileError_ != nullptr)
+            *fileError_ = file.LoadError();
+    }
+
+    int result() const { return result_; }
+
+private:
+    DataBase::Handle& handle_;
+    SampleSet& sampleSet_;
+    std::wstring* fileError_;
+    int result_ = -1;
+};
+
+} // namespace
+
+int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, std::wstring* fileError)
+{
+    if (fileError != nullptr)
+        fileError->clear();
+    AssayRowHandler handler(handle, sampleSet, fileError);
+    try {
+        auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
+        statement.BindUnsigned(1, id);
+        DataBase::ForEachRow<int32_t, int64_t, std::wstring, std::wstring, std::wstring, std::wstring, int32_t>(
+            std::move(statement), std::ref(handler));
+    } catch (const DataBase::SqlException&) {
+        // The result says what was loaded; a partly made entry went with the exception.
+    }
+    return handler.result();
+}
