@@ -1,0 +1,33 @@
+#pragma once
+// What hostsim records of the plug-in's requests, for the script steps to report.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// An entry "MainMenu/CreateNewMenu" received.
+struct MenuEntry {
+    std::wstring path;
+    std::string command;
+};
+
+// The next answer of the assay picker: the ids it writes and the count it returns.
+struct PickAnswer {
+    std::vector<int32_t> ids;
+    int32_t count = 0;
+};
+
+struct HostState {
+    std::vector<MenuEntry> menuEntries;
+    // Called for each new entry, so that the main window's menu grows with it.
+    std::function<void(const MenuEntry&)> onMenuEntry;
+    // Files "Main/OpenAssayFile" was asked to open, since the last `opened`.
+    std::vector<std::wstring> opened;
+    std::deque<PickAnswer> pickAnswers;
+    // Message box texts since the last `messages`.
+    std::vector<std::wstring> messages;
+    // Set-changed messages since the last `notified`.
+    int notified = 0;
+};

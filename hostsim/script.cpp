@@ -1,0 +1,119 @@
+#include "hostsim/script.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <charconv>
+#include <cstdio>
+#include <memory>
+
+#include "hostsim/message_pump.h"
+#include "hostsim/text_output.h"
+
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+const StepTable& Steps() {
+    static const StepTable table = [] {
+        StepTable steps;
+        AddPluginSteps(steps);
+        return steps;
+    }();
+    return table;
+}
+
+struct FileCloser {
+    void operator()(FILE* file) const noexcept { fclose(file); }
+};
+
+std::string ReadAll(FILE* file) {
+    std::string bytes;
+    char chunk[4096];
+    for (size_t n; (n = fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, n);
+    return bytes;
+}
+
+void RunStep(const std::wstring& line, StepContext& context, bool& failed) {
+    const auto [name, arguments] = SplitFirstWord(line);
+    try {
+        const auto step = Steps().find(name);
+        if (step == Steps().end()) throw StepError("unknown step");
+        step->second(context, arguments);
+    } catch (const std::exception& error) {
+        WriteLine(L"error " + name + L" " + FromUtf8(error.what()));
+        failed = true;
+    }
+}
+
+}  // namespace
+
+std::string ReadScript(const std::wstring& source) {
+    if (source == L"-") {
+        _setmode(_fileno(stdin), _O_BINARY);
+        return ReadAll(stdin);
+    }
+    std::unique_ptr<FILE, FileCloser> file(_wfopen(source.c_str(), L"rb"));
+    if (!file) throw std::runtime_error("cannot read the script " + ToUtf8(source));
+    return ReadAll(file.get());
+}
+
+int RunScript(const std::string& script, StepContext& context) {
+    std::wstring text = FromUtf8(script);
+    if (!text.empty() && text.front() == 0xFEFF) text.erase(0, 1);
+    bool failed = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        const size_t first = line.find_first_not_of(L" \t");
+        if (first == std::wstring::npos || line[first] == L'#') continue;
+        // Whatever the last step left queued (a posted message, a box to answer) arrives first.
+        PumpPending(context.state);
+        RunStep(line.substr(first), context, failed);
+    }
+    PumpPending(context.state);
+    return failed ? 1 : 0;
+}
+
+std::pair<std::wstring, std::wstring> SplitFirstWord(const std::wstring& text) {
+    size_t end = 0;
+    while (end < text.size() && !IsBlank(text[end])) ++end;
+    return {text.substr(0, end), end < text.size() ? text.substr(end + 1) : std::wstring()};
+}
+
+std::vector<std::wstring> Words(const std::wstring& text) {
+    std::vector<std::wstring> words;
+    for (size_t i = 0; i < text.size();) {
+        if (IsBlank(text[i])) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && !IsBlank(text[end])) ++end;
+        words.push_back(text.substr(i, end - i));
+        i = end;
+    }
+    return words;
+}
+
+int32_t ParseInt(const std::wstring& text) {
+    const std::string bytes = ToUtf8(text);
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size())
+        throw StepError("not a 32-bit integer: " + bytes);
+    return value;
+}
+
+double ParseDouble(const std::wstring& text) {
+    const std::string bytes = ToUtf8(text);
+    double value = 0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size())
+        throw StepError("not a number: " + bytes);
+    return value;
+}

@@ -1,0 +1,72 @@
+#include "plugin/module.h"
+
+#include "db/database_connection.h"
+#include "plugin/host_link.h"
+#include "plugin/language_module.h"
+#include "plugin/module_state.h"
+#include "plugin/profile.h"
+#include "plugin/resource_module.h"
+#include "res/resource.h"
+
+namespace Module {
+namespace {
+
+// Publishes the menu command, asks for the menu entry and takes the database path.
+void RegisterWithHost() {
+    ModuleState& state = State();
+    state.menuCommandHandle = HostLink::RegisterService(kMenuCommandService, &OnMenuCommand);
+
+    const std::wstring menuPath = LoadResourceString(IDS_MENU_PATH);
+    const MenuItemRecord item{sizeof(MenuItemRecord), menuPath.c_str(), 0, kMenuCommandService};
+    HostLink::CallService(HostService::CreateNewMenu, nullptr, &item);
+
+    if (HostLink::ServiceExists(HostService::GetConnectionUri)) {
+        const auto uri = reinterpret_cast<const wchar_t*>(HostLink::CallService(HostService::GetConnectionUri, nullptr, nullptr));
+        DataBaseConnection::Instance().SetConnectionUri(uri);
+    }
+}
+
+// Opens the module's dialog under the host window parent.
+void OpenMainDialog(HWND /*parent*/) { Profile::SetRoot(kProfileRoot); }
+
+}  // namespace
+
+void Load(const HostInterface* host) {
+    HostLink::Attach(host);
+    ModuleState& state = State();
+    state.languageModule.reset();
+    SetResourceModule(OwnModule());
+    state.modulesLoadedHandle = HostLink::SubscribeEvent(HostEvent::ModulesLoaded, &OnModulesLoaded);
+
+    if (!HostLink::ServiceExists(HostService::GetLanguage)) return;
+    const auto language = static_cast<LANGID>(HostLink::CallService(HostService::GetLanguage, nullptr, nullptr) & 0xFFFF);
+    state.languageModule = LoadLanguageModule(OwnModule(), language);
+    if (state.languageModule) SetResourceModule(state.languageModule.get());
+}
+
+void Unload() {
+    ModuleState& state = State();
+    HostLink::UnsubscribeEvent(state.modulesLoadedHandle);
+    HostLink::UnregisterService(state.menuCommandHandle);
+    // Nothing may load from the language module once it is gone.
+    SetResourceModule(OwnModule());
+    state.languageModule.reset();
+}
+
+HostValue __cdecl OnModulesLoaded(HostValue, HostValue) {
+    try {
+        RegisterWithHost();
+    } catch (...) {
+    }
+    return 0;
+}
+
+HostValue __cdecl OnMenuCommand(HostValue parent, HostValue) {
+    try {
+        OpenMainDialog(reinterpret_cast<HWND>(parent));
+    } catch (...) {
+    }
+    return 0;
+}
+
+}  // namespace Module

@@ -1,0 +1,17 @@
+#pragma once
+// What the module keeps from Load until the library leaves memory. The host link keeps the host's record
+// and the profile its root; everything the exports and callbacks own lives here.
+
+#include "plugin/host_interface.h"
+#include "plugin/unique_module.h"
+
+struct ModuleState {
+    // Result of subscribing to "System/ModulesLoaded".
+    HostValue modulesLoadedHandle = 0;
+    // Result of publishing the menu command; 0 until the event arrived.
+    HostValue menuCommandHandle = 0;
+    // The language module chosen at Load, if any.
+    UniqueModule languageModule;
+};
+
+ModuleState& State();
