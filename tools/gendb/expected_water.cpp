@@ -1,0 +1,96 @@
+#include "tools/gendb/expected_water.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Sum and count of the heights of one role, and the two-injection difference taken at its second height.
+struct RoleHeights {
+    double sum = 0.0;
+    int count = 0;
+    // |first - second| for a calibration level; their relative difference in percent for the analysis.
+    double difference = 0.0;
+};
+
+const wchar_t* const kLevelMessages[] = {
+    L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)",
+    L"Проверка градуировочного раствора 2 не пройдена (11.1 4в)",
+    L"Проверка градуировочного раствора 3 не пройдена (11.1 4в)",
+    L"Проверка градуировочного раствора 4 не пройдена (11.1 4в)",
+};
+
+} // namespace
+
+ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
+{
+    const double water[4] = {0.998 / d.m1, 0.998 / d.m2, 1.996 / d.m3, 2.994 / d.m4};
+
+    double driedSum = 0.0;
+    int driedCount = 0;
+    double driedMean = 0.0;
+    double driedMax = 0.0;
+    double driedMin = 100000.0;
+    RoleHeights levels[4];
+    RoleHeights driedAnalysis;
+    RoleHeights sample;
+    for (const DemoAssay& assay : d.assays) {
+        const double h = assay.height;
+        switch (assay.role) {
+        case DemoRole::DriedCalibration:
+            driedMax = std::max(driedMax, h);
+            driedMin = std::min(driedMin, h);
+            driedSum = driedSum + h;
+            driedCount = driedCount + 1;
+            driedMean = driedSum / driedCount;
+            break;
+        case DemoRole::Level1:
+        case DemoRole::Level2:
+        case DemoRole::Level3:
+        case DemoRole::Level4: {
+            RoleHeights& level = levels[static_cast<int>(assay.role) - static_cast<int>(DemoRole::Level1)];
+            level.count = level.count + 1;
+            if (level.count == 2)
+                level.difference = std::fabs(level.sum - h);
+            level.sum = level.sum + h;
+            break;
+        }
+        case DemoRole::DriedAnalysis:
+        case DemoRole::Sample: {
+            RoleHeights& role = assay.role == DemoRole::Sample ? sample : driedAnalysis;
+            role.count = role.count + 1;
+            if (role.count == 2)
+                role.difference = std::fabs(role.sum - h) / ((h + role.sum) * 0.5) * 100.0;
+            role.sum = role.sum + h;
+            break;
+        }
+        }
+    }
+
+    double k[4];
+    double spread[4];
+    for (int i = 0; i < 4; ++i) {
+        const double mean = levels[i].sum / levels[i].count;
+        k[i] = water[i] / (mean - driedMean);
+        spread[i] = levels[i].difference / mean * 100.0;
+    }
+    const double kMean = (k[0] + k[1] + k[2] + k[3]) * 0.25;
+
+    ExpectedResult result;
+    for (int i = 0; i < 4; ++i) {
+        if (spread[i] > 10.0)
+            result.errors.push_back(kLevelMessages[i]);
+    }
+    if ((driedMax - driedMin) / driedMean * 100.0 > 12.0)
+        result.errors.push_back(L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)");
+    const double kMax = std::max({k[0], k[1], k[2], k[3]});
+    const double kMin = std::min({k[0], k[1], k[2], k[3]});
+    if ((kMax - kMin) / kMean * 100.0 > 14.0)
+        result.errors.push_back(L"Проверка приемлемости градуировочного коэффициента не пройдена (11.2)");
+    result.water = ((kMean * d.portionMass) / d.sampleMass) * (0.5 * sample.sum - 0.5 * driedAnalysis.sum);
+    if (driedAnalysis.difference > 10.0)
+        result.errors.push_back(L"Проверка осушенного экстрагента в анализе не пройдена (11.1 4б)");
+    if (sample.difference > 10.0)
+        result.errors.push_back(L"Проверка воды в анализе не пройдена (11.1 4г)");
+    return result;
+}

@@ -1,0 +1,101 @@
+// recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]
+// Reads the assays into a sample set as the dialog's add command does, runs the calculation and prints the
+// result as one line of JSON.
+
+#include "db/sql_exception.h"
+#include "tools/gendb/command_line.h"
+#include "tools/recalc/recalc_run.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kDatabaseError = 1;
+
+const char kUsage[] =
+    "usage: recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]\n";
+
+// Comma-separated unsigned 32-bit ids, at least one.
+std::optional<std::vector<uint32_t>> ParseIds(std::wstring_view text)
+{
+    std::vector<uint32_t> ids;
+    for (;;) {
+        const std::size_t comma = text.find(L',');
+        const auto id = ParseUnsigned(text.substr(0, comma));
+        if (!id || *id > UINT32_MAX)
+            return std::nullopt;
+        ids.push_back(static_cast<uint32_t>(*id));
+        if (comma == std::wstring_view::npos)
+            return ids;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+std::optional<RecalcRequest> ReadRequest(const std::vector<std::wstring>& args)
+{
+    const auto options =
+        ParseOptions(args, {L"db", L"ids", L"m1", L"m2", L"m3", L"m4", L"portion", L"sample", L"water"});
+    if (!options)
+        return std::nullopt;
+    const auto number = [&](const wchar_t* name) -> std::optional<double> {
+        return options->count(name) ? ParseDouble(options->at(name)) : std::nullopt;
+    };
+    RecalcRequest request;
+    const std::pair<const wchar_t*, double*> masses[] = {
+        {L"m1", &request.form.m1},           {L"m2", &request.form.m2},
+        {L"m3", &request.form.m3},           {L"m4", &request.form.m4},
+        {L"portion", &request.form.portionMass}, {L"sample", &request.form.sampleMass},
+    };
+    for (const auto& [name, field] : masses) {
+        const auto value = number(name);
+        if (!value)
+            return std::nullopt;
+        *field = *value;
+    }
+    if (options->count(L"water")) {
+        const auto water = number(L"water");
+        if (!water)
+            return std::nullopt;
+        request.form.water = *water;
+    }
+    if (!options->count(L"db") || !options->count(L"ids"))
+        return std::nullopt;
+    const auto ids = ParseIds(options->at(L"ids"));
+    if (!ids)
+        return std::nullopt;
+    request.database = options->at(L"db");
+    request.ids = *ids;
+    return request;
+}
+
+int Run(const std::vector<std::wstring>& args)
+{
+    const auto request = ReadRequest(args);
+    if (!request) {
+        WriteOut(stderr, kUsage);
+        return kUsageError;
+    }
+    std::string output;
+    try {
+        output = RecalcJson(*request, RunRecalc(*request));
+    } catch (const DataBase::SqlException& error) {
+        WriteOut(stdout, RecalcErrorJson(error.what()));
+        return kDatabaseError;
+    }
+    WriteOut(stdout, output);
+    return 0;
+}
+
+} // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+#else
+int main(int argc, char** argv)
+#endif
+{
+    UseBinaryOutput();
+    return RunTool("recalc", ToolArguments(argc, argv), Run);
+}

@@ -1,0 +1,149 @@
+#include "tools/recalc/recalc_run.h"
+
+#include "db/database_connection.h"
+#include "db/handle.h"
+#include "db/load_assay.h"
+#include "tools/json/json_writer.h"
+
+#include <string_view>
+
+namespace {
+
+// Notes the stop instead of showing a box: a run without a window.
+class StopRecorder : public NoWaterReporter {
+public:
+    void reportNoWater(std::wstring_view) override { stopped = true; }
+
+    bool stopped = false;
+};
+
+// The failed-check messages, one per line of the error text, without their line ends.
+void WriteErrors(JsonWriter& json, std::wstring_view text)
+{
+    json.BeginArray();
+    while (!text.empty()) {
+        const std::size_t end = text.find(L"\r\n");
+        json.String(text.substr(0, end));
+        text = end == std::wstring_view::npos ? std::wstring_view() : text.substr(end + 2);
+    }
+    json.EndArray();
+}
+
+void WriteResults(JsonWriter& json, const CalcResults& r)
+{
+    const std::pair<const char*, double> fields[] = {
+        {"m1", r.m1}, {"m2", r.m2}, {"m3", r.m3}, {"m4", r.m4}, {"c1", r.c1}, {"c2", r.c2}, {"c3", r.c3},
+        {"c4", r.c4}, {"k1", r.k1}, {"k2", r.k2}, {"k3", r.k3}, {"k4", r.k4}, {"kMean", r.kMean},
+        {"spread1", r.spread1}, {"spread2", r.spread2}, {"spread3", r.spread3}, {"spread4", r.spread4},
+        {"drySpread", r.drySpread}, {"kSpread", r.kSpread}, {"dryAnalysisSpread", r.dryAnalysisSpread},
+        {"waterSpread", r.waterSpread}, {"portionMass", r.portionMass}, {"sampleMass", r.sampleMass},
+        {"water", r.water},
+    };
+    json.BeginObject();
+    for (const auto& [name, value] : fields) {
+        json.Key(name);
+        json.Double(value);
+    }
+    json.Key("errorText");
+    json.String(r.errorText);
+    json.EndObject();
+}
+
+void WriteAssay(JsonWriter& json, const RecalcReport& report, uint32_t id, int index)
+{
+    json.BeginObject();
+    json.Key("id");
+    if (index < 0)
+        json.UInt(id);
+    else
+        json.Int(report.sampleSet.entry(index).id);
+    json.Key("index");
+    json.Int(index);
+    const char* const fields[] = {"role", "roleText", "peaks", "channels", "fileError"};
+    if (index < 0) {
+        for (const char* name : fields) {
+            json.Key(name);
+            json.Null();
+        }
+    } else {
+        const AssayEntry& entry = report.sampleSet.entry(index);
+        json.Key("role");
+        json.Int(static_cast<int32_t>(entry.role));
+        json.Key("roleText");
+        json.String(entry.roleText);
+        json.Key("peaks");
+        json.UInt(entry.peaks.size());
+        json.Key("channels");
+        json.UInt(entry.channels.size());
+        json.Key("fileError");
+        const auto& fileError = report.fileErrors[static_cast<std::size_t>(index)];
+        if (fileError)
+            json.String(*fileError);
+        else
+            json.Null();
+    }
+    json.EndObject();
+}
+
+} // namespace
+
+RecalcReport RunRecalc(const RecalcRequest& request)
+{
+    RecalcReport report;
+    report.form = request.form;
+    DataBaseConnection::Instance().SetConnectionUri(request.database.c_str());
+    {
+        DataBase::Handle handle;
+        for (uint32_t id : request.ids) {
+            std::wstring fileError;
+            const int index = LoadAssay(handle, report.sampleSet, id, &fileError);
+            report.indices.push_back(index);
+            if (index >= 0 && static_cast<std::size_t>(index) == report.fileErrors.size()) {
+                report.fileErrors.push_back(fileError.empty() ? std::nullopt
+                                                              : std::optional<std::wstring>(fileError));
+            }
+        }
+    }
+    for (AssayEntry& entry : report.sampleSet)
+        AssignRole(entry);
+    StopRecorder recorder;
+    WaterCalculator calculator;
+    calculator.bind(report.sampleSet, report.form, report.results, recorder);
+    calculator.calculate();
+    report.stopped = recorder.stopped;
+    return report;
+}
+
+std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
+{
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("water");
+    json.Double(report.form.water);
+    json.Key("errors");
+    WriteErrors(json, report.form.errorText);
+    json.Key("stopped");
+    if (report.stopped)
+        json.String(kNoWaterMessage);
+    else
+        json.Null();
+    json.Key("results");
+    WriteResults(json, report.results);
+    json.Key("assays");
+    json.BeginArray();
+    for (std::size_t i = 0; i < request.ids.size(); ++i)
+        WriteAssay(json, report, request.ids[i], report.indices[i]);
+    json.EndArray();
+    json.EndObject();
+    return json.Text() + "\n";
+}
+
+std::string RecalcErrorJson(const char* message)
+{
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("error");
+    json.Utf8String(message);
+    json.EndObject();
+    return json.Text() + "\n";
+}
