@@ -97,7 +97,7 @@ void WriteDemo(const DemoDetermination& determination, const DemoFiles& files)
     std::filesystem::create_directories(files.folder);
     std::vector<HostAssay> rows;
     for (const DemoAssay& assay : determination.assays) {
-        const std::wstring name = L"assay" + std::to_wstring(assay.id) + L".chr";
+        const std::wstring name = L"assay" + std::to_wstring(assay.id) + L".stg";
         const std::wstring stored = StoredPath(files.storedFolder, name);
         const std::filesystem::path path = files.folder / name;
         if (!SaveBytes(path, SynthesizeFile(Chromatogram(assay, files, stored))))

@@ -1,0 +1,176 @@
+#include "tools/recalc/recalc_run.h"
+
+#include "db/sql_exception.h"
+#include "tests/db/scratch_database.h"
+#include "tools/gendb/demo_writer.h"
+#include "tools/gendb/determination.h"
+#include "tools/gendb/expected_water.h"
+#include "tools/json/number_text.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A demo determination written to a scratch folder, and the request that recalculates it.
+class DemoRun {
+public:
+    explicit DemoRun(const DemoOptions& options) : determination_(PlanDetermination(options))
+    {
+        DemoFiles files;
+        files.database = database_.path();
+        files.folder = database_.folder() / "files";
+        files.storedFolder = files.folder.wstring();
+        files.samplesPerChannel = 2000;
+        WriteDemo(determination_, files);
+        request.database = database_.path().wstring();
+        for (const DemoAssay& assay : determination_.assays)
+            request.ids.push_back(static_cast<uint32_t>(assay.id));
+        request.form.m1 = determination_.m1;
+        request.form.m2 = determination_.m2;
+        request.form.m3 = determination_.m3;
+        request.form.m4 = determination_.m4;
+        request.form.portionMass = determination_.portionMass;
+        request.form.sampleMass = determination_.sampleMass;
+    }
+
+    ExpectedResult Expected() const { return ComputeExpectedWater(determination_); }
+    std::filesystem::path File(int32_t id) const
+    {
+        return database_.folder() / "files" / ("assay" + std::to_string(id) + ".stg");
+    }
+    void Exec(const char* sql) const { database_.Exec(sql); }
+
+    RecalcRequest request;
+
+private:
+    ScratchDatabase database_;
+    DemoDetermination determination_;
+};
+
+std::vector<std::wstring> Lines(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find(L"\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::wstring::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+bool SameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(Recalc, DemoDeterminationGivesTheExpectedWaterToTheLastBit)
+{
+    struct Case {
+        int apartLevel;
+        double apartPercent;
+        std::vector<std::wstring> errors;
+    };
+    const Case cases[] = {
+        {0, 12.0, {}},
+        {1, 12.0, {L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)"}},
+        {2, 12.0, {L"Проверка градуировочного раствора 2 не пройдена (11.1 4в)"}},
+        {3, 12.0, {L"Проверка градуировочного раствора 3 не пройдена (11.1 4в)"}},
+        {4, 12.0, {L"Проверка градуировочного раствора 4 не пройдена (11.1 4в)"}},
+        {2, 10.0, {}},
+    };
+    for (const auto& c : cases) {
+        DemoOptions options;
+        options.apartLevel = c.apartLevel;
+        options.apartPercent = c.apartPercent;
+        const DemoRun demo(options);
+        const ExpectedResult expected = demo.Expected();
+        EXPECT_EQ(expected.errors, c.errors) << "level " << c.apartLevel;
+
+        const RecalcReport report = RunRecalc(demo.request);
+        EXPECT_TRUE(SameBits(report.form.water, expected.water)) << report.form.water << " " << expected.water;
+        EXPECT_EQ(Lines(report.form.errorText), c.errors) << "level " << c.apartLevel;
+        EXPECT_FALSE(report.stopped);
+        EXPECT_EQ(report.indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+
+        const std::string json = RecalcJson(demo.request, report);
+        const std::string start = "{\"water\": " + FormatDouble17g(expected.water) + ", \"errors\": [";
+        EXPECT_EQ(json.substr(0, start.size()), start);
+        EXPECT_EQ(json.back(), '\n');
+    }
+}
+
+TEST(Recalc, AssaysAreReportedPerIdGiven)
+{
+    DemoRun demo{DemoOptions{}};
+    demo.request.ids = {3, 99, 3, 4294967295u};
+    const RecalcReport report = RunRecalc(demo.request);
+    EXPECT_EQ(report.indices, (std::vector<int>{0, -1, 0, -1}));
+    const std::string json = RecalcJson(demo.request, report);
+    const std::string known = "{\"id\": 3, \"index\": 0, \"role\": 1, \"roleText\": \"Градуировка 1\", \"peaks\": 1, "
+                              "\"channels\": 2, \"fileError\": null}";
+    const std::string unknown = "{\"id\": 99, \"index\": -1, \"role\": null, \"roleText\": null, \"peaks\": null, "
+                                "\"channels\": null, \"fileError\": null}";
+    const std::string largest = "{\"id\": 4294967295, \"index\": -1, ";
+    EXPECT_NE(json.find("\"assays\": [" + known + ", " + unknown + ", " + known + ", " + largest), std::string::npos)
+        << json;
+}
+
+TEST(Recalc, UnreadableFileIsReportedAndChangesNoResult)
+{
+    const DemoRun demo{DemoOptions{}};
+    std::filesystem::remove(demo.File(3));
+    const RecalcReport report = RunRecalc(demo.request);
+    ASSERT_TRUE(report.fileErrors[2].has_value());
+    EXPECT_EQ(*report.fileErrors[2], L"Ошибка загрузки файла: '" + demo.File(3).wstring() + L"'");
+    EXPECT_FALSE(report.fileErrors[3].has_value());
+    EXPECT_EQ(report.sampleSet.entry(2).channels.size(), 0u);
+    EXPECT_TRUE(SameBits(report.form.water, demo.Expected().water));
+}
+
+TEST(Recalc, ForeignPeakStopsTheCalculation)
+{
+    DemoRun demo{DemoOptions{}};
+    demo.Exec("UPDATE peak SET name = 'Вода' WHERE assayid = 5;");
+    demo.request.form.water = 7.5;
+    const RecalcReport report = RunRecalc(demo.request);
+    EXPECT_TRUE(report.stopped);
+    EXPECT_EQ(report.form.water, 7.5);
+    const std::string json = RecalcJson(demo.request, report);
+    const std::string start = "{\"water\": 7.5, \"errors\": [], \"stopped\": \"нет воды\", ";
+    EXPECT_EQ(json.substr(0, start.size()), start);
+}
+
+TEST(Recalc, DatabaseThatCannotBeOpenedIsAnError)
+{
+    ScratchDatabase scratch;
+    RecalcRequest request;
+    request.database = (scratch.folder() / "missing" / "host.db").wstring();
+    request.ids = {1};
+    try {
+        RunRecalc(request);
+        FAIL() << "the open should fail";
+    } catch (const DataBase::SqlException& e) {
+        EXPECT_EQ(e.ResultCode(), SQLITE_CANTOPEN);
+        EXPECT_EQ(RecalcErrorJson(e.what()), "{\"error\": \"unable to open database file\"}\n");
+    }
+}
+
+TEST(Recalc, DatabaseWithoutTablesFindsNothing)
+{
+    ScratchDatabase scratch;
+    RecalcRequest request;
+    request.database = scratch.path().wstring();
+    request.ids = {1, 2};
+    request.form.sampleMass = 1.0;
+    const RecalcReport report = RunRecalc(request);
+    EXPECT_EQ(report.indices, (std::vector<int>{-1, -1}));
+    EXPECT_EQ(report.sampleSet.count(), 0);
+}
+
+} // namespace
