@@ -1,0 +1,41 @@
+#pragma once
+// CGridCtrlEditCell: the small edit window over one grid cell. It exists only while the cell is being
+// edited: losing the focus (Enter, Esc, a click elsewhere, scrolling the grid) ends the edit, tells the grid
+// the outcome as a label-edit-end notification, and destroys the window; the grid then lets go of the object.
+
+#include "dialogkit/edit.h"
+
+#include <cstdint>
+#include <string>
+
+class CGridCtrl;
+
+class CGridCtrlEditCell : public CEdit {
+public:
+    CGridCtrlEditCell(CGridCtrl& grid, int row, int column, std::wstring text);
+    ~CGridCtrlEditCell() override;
+
+    // Enter, Delete, Esc and every key with Ctrl held go straight to the editor, so that the dialog's
+    // keyboard handling (default button, cancel, accelerators) never sees them.
+    bool PreTranslateMessage(MSG* msg) override;
+
+    int GetEditRow() const noexcept { return editRow; }
+    int GetEditColumn() const noexcept { return editColumn; }
+    // The cell's text when the edit began.
+    const std::wstring& GetEditText() const noexcept { return editText; }
+    bool IsCancelled() const noexcept { return cancelled != 0; }
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void PostNcDestroy() override;
+
+private:
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+    void OnKillFocus(WPARAM wParam, LPARAM lParam);
+
+    CGridCtrl& grid_;
+    std::int32_t editRow;
+    std::int32_t editColumn;
+    std::wstring editText;
+    std::int32_t cancelled = 0;
+};
