@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <functional>
+
+#include <pugixml.hpp>
 
 #include "chromfile/file_document.h"
 #include "tests/chromfile/chrom_test_files.h"
@@ -216,6 +219,68 @@ TEST(FileDocument, MalformedLeavesTargetsUntouched)
     EXPECT_FALSE(ReadDocument("<root><passport></root>", passport, channels));
     EXPECT_EQ(passport.columns.size(), 1u);
     EXPECT_EQ(channels[0].table.size(), 1u);
+}
+
+// Lets the XML parser allocate a number of times, then refuses, for as long as the object lives.
+class ParserAllocationLimit {
+public:
+    explicit ParserAllocationLimit(int allowed)
+        : allocate_(pugi::get_memory_allocation_function()), deallocate_(pugi::get_memory_deallocation_function())
+    {
+        left_ = allowed;
+        pugi::set_memory_management_functions(&Allocate, &std::free);
+    }
+    ~ParserAllocationLimit() { pugi::set_memory_management_functions(allocate_, deallocate_); }
+    ParserAllocationLimit(const ParserAllocationLimit&) = delete;
+    ParserAllocationLimit& operator=(const ParserAllocationLimit&) = delete;
+
+private:
+    static void* Allocate(size_t size) { return left_-- > 0 ? std::malloc(size) : nullptr; }
+
+    static inline int left_ = 0;
+    pugi::allocation_function allocate_;
+    pugi::deallocation_function deallocate_;
+};
+
+// Running out of memory at any allocation of the parser is a failed document, never a half-read one.
+TEST(FileDocument, ParserOutOfMemoryAtEveryAllocation)
+{
+    const ChromFileSpec spec = FullSpec();
+    const std::string document = WriteChromDocument(spec.passport, spec.channels);
+    Passport before;
+    before.sample = L"before";
+    std::vector<ChannelRecord> blocks = spec.channels;
+    for (ChannelRecord& channel : blocks)
+        channel.table.clear();
+
+    bool loaded = false;
+    int allowed = 0;
+    for (; !loaded && allowed < 1000; ++allowed) {
+        SCOPED_TRACE("allocations allowed: " + std::to_string(allowed));
+        Passport passport = before;
+        std::vector<ChannelRecord> channels = blocks;
+        {
+            const ParserAllocationLimit limit(allowed);
+            loaded = ReadDocument(document, passport, channels);
+        }
+        if (loaded) {
+            EXPECT_EQ(channels, spec.channels);
+        } else {
+            EXPECT_EQ(passport, before);
+            EXPECT_EQ(channels, blocks);
+        }
+    }
+    EXPECT_TRUE(loaded);
+    EXPECT_GT(allowed, 2);
+}
+
+TEST(FileDocument, LoadReportsParserOutOfMemory)
+{
+    const std::string bytes = WriteChromFile(FullSpec());
+    CVeltroxFile4 file;
+    const ParserAllocationLimit limit(0);
+    EXPECT_EQ(LoadBytes(file, bytes), CVeltroxFile4::kBadDocument);
+    EXPECT_EQ(file.channels.size(), 2u);
 }
 
 // What the writer writes, the reader gives back field for field.
