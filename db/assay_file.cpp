@@ -2,17 +2,21 @@
 
 #include "calc/sample_set.h"
 
+#include <utility>
+
 AssayFile::AssayFile(AssayEntry& entry)
 {
-    if (file_.Load(entry.filename.c_str()) == CVeltroxFile4::kLoaded)
-        entry.channels = file_.channels;
+    loaded_ = file_.Load(entry.filename.c_str()) == CVeltroxFile4::kLoaded;
+    if (loaded_)
+        entry.channels = std::move(file_.channels);
     else
         loadError_ = L"Ошибка загрузки файла: '" + entry.filename + L"'";
 }
 
 void AssayFile::KeepTraces(AssayEntry& entry) const
 {
-    for (const ChannelRecord& channel : file_.channels) {
+    // After a successful load the reader's records live on in the entry, unchanged.
+    for (const ChannelRecord& channel : loaded_ ? entry.channels : file_.channels) {
         entry.traces.emplace_back(channel.samples.begin(), channel.samples.end());
         entry.blockValueB = channel.blockValueB;
         entry.blockValueA = channel.blockValueA;

@@ -11,12 +11,12 @@ struct AssayEntry;
 
 class AssayFile {
 public:
-    // Loads the file the entry's filename names and, when that succeeds, copies its channel records into
-    // the entry's channels.
+    // Loads the file the entry's filename names and, when that succeeds, hands its channel records to the
+    // entry's channels (moved, not copied: the samples are the bulk of an entry).
     explicit AssayFile(AssayEntry& entry);
 
-    // One trace per channel record the reader holds (after a failed load: what that load left), and the
-    // block values of the last of them.
+    // One trace per channel record the load gave (after a failed load: what that load left in the reader),
+    // and the block values of the last of them.
     void KeepTraces(AssayEntry& entry) const;
 
     // "Ошибка загрузки файла: '<filename>'" after a failed load, empty after a successful one.
@@ -24,5 +24,6 @@ public:
 
 private:
     CVeltroxFile4 file_;
+    bool loaded_ = false;
     std::wstring loadError_;
 };

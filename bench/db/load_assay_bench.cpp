@@ -1,0 +1,226 @@
+// LoadAssay against the bare work it consists of: the same chromatogram files read by the bare reader and
+// the same two queries through bare SQLite calls. 256 assays, each with a file of 2 channels x 100 000
+// samples and 20 peaks. The program prints the ratio of the two at the end (goal: at most 2), and the ratio
+// to the bare work that also keeps the samples as an entry does.
+
+#include "calc/sample_set.h"
+#include "chromfile/veltrox_file4.h"
+#include "db/assay_queries.h"
+#include "db/database_connection.h"
+#include "db/handle.h"
+#include "db/load_assay.h"
+#include "db/utf16.h"
+#include "tools/chromwriter/chrom_writer.h"
+#include "tools/gendb/host_database.h"
+#include "tools/gendb/synthetic_chromatogram.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kAssays = 256;
+constexpr int kPeaks = 20;
+constexpr uint32_t kSamples = 100000;
+
+// The generated database and files, made once for both benchmarks and removed at exit.
+class Fixture {
+public:
+    Fixture()
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("talvex-bench-db-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
+    {
+        std::filesystem::create_directories(folder_);
+        std::vector<HostAssay> assays;
+        for (int id = 1; id <= kAssays; ++id) {
+            SyntheticChromatogram chromatogram;
+            chromatogram.sampleCount = kSamples;
+            chromatogram.seed = static_cast<uint64_t>(id);
+            chromatogram.channels = {{1, 0.8, 0.02, {}}, {2, 1.2, 0.01, {}}};
+            HostAssay assay;
+            assay.id = id;
+            assay.date = 1772440200 + id * 60;
+            assay.sample = L"Раствор град" + std::to_wstring(id % 4 + 1);
+            assay.mixture = L"Вода в трансформаторном масле";
+            assay.method = L"ЗЮЛК-04-04";
+            for (int p = 0; p < kPeaks; ++p) {
+                const double time = 20.0 + 45.0 * p;
+                const double height = 10.0 + p;
+                const int channel = p % 2 + 1;
+                chromatogram.channels[channel - 1].peaks.push_back({L"компонент " + std::to_wstring(p), time, height, 1.5});
+                assay.peaks.push_back({L"{00000000-0000-0000-0000-0000000000" + std::to_wstring(10 + p) + L"}",
+                                       L"компонент " + std::to_wstring(p), GaussianArea(height, 1.5), time, 0.0,
+                                       height, channel, time - 6.0, time + 6.0});
+            }
+            const auto file = folder_ / ("assay" + std::to_string(id) + ".stg");
+            assay.filename = file.wstring();
+            SaveBytes(file, SynthesizeFile(chromatogram));
+            assays.push_back(std::move(assay));
+        }
+        WriteHostDatabase(database(), assays);
+        DataBaseConnection::Instance().SetConnectionUri(database().wstring().c_str());
+    }
+
+    ~Fixture()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::filesystem::path database() const { return folder_ / "host.db"; }
+
+private:
+    std::filesystem::path folder_;
+};
+
+const Fixture& TheFixture()
+{
+    static const Fixture fixture;
+    return fixture;
+}
+
+void BM_LoadAssay(benchmark::State& state)
+{
+    TheFixture();
+    for (auto _ : state) {
+        SampleSet set;
+        DataBase::Handle handle;
+        for (uint32_t id = 1; id <= kAssays; ++id)
+            benchmark::DoNotOptimize(LoadAssay(handle, set, id));
+        if (set.count() != kAssays || set.entry(0).peaks.size() != kPeaks || set.entry(0).traces.size() != 2)
+            state.SkipWithError("LoadAssay did not read everything");
+    }
+}
+
+struct CloseConnection {
+    void operator()(sqlite3* connection) const { sqlite3_close(connection); }
+};
+struct Finalize {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+
+std::unique_ptr<sqlite3_stmt, Finalize> BarePrepare(sqlite3* connection, const wchar_t* sql)
+{
+    const std::u16string text = DataBase::ToUtf16(sql);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare16_v2(connection, text.c_str(), -1, &statement, nullptr);
+    return std::unique_ptr<sqlite3_stmt, Finalize>(statement);
+}
+
+// What an entry keeps of its file: the channels and their samples widened to double.
+struct KeptFile {
+    std::vector<ChannelRecord> channels;
+    std::vector<std::vector<double>> traces;
+};
+
+// The bare work of one assay: both queries with every column read, and the file read; with kept, the file's
+// samples are kept as an entry keeps them.
+std::size_t BareAssay(sqlite3* connection, uint32_t id, std::vector<KeptFile>* kept)
+{
+    std::size_t work = 0;
+    const auto assay = BarePrepare(connection, DataBase::kAssayStatement);
+    sqlite3_bind_int64(assay.get(), 1, id);
+    while (sqlite3_step(assay.get()) == SQLITE_ROW) {
+        const int assayId = sqlite3_column_int(assay.get(), 0);
+        work += static_cast<std::size_t>(sqlite3_column_int64(assay.get(), 1));
+        const std::wstring filename = DataBase::FromUtf16(sqlite3_column_text16(assay.get(), 2));
+        for (int column = 3; column <= 5; ++column)
+            work += DataBase::FromUtf16(sqlite3_column_text16(assay.get(), column)).size();
+        work += static_cast<std::size_t>(sqlite3_column_int(assay.get(), 6));
+        CVeltroxFile4 file;
+        work += static_cast<std::size_t>(file.Load(filename.c_str())) + file.channels.size();
+        if (kept != nullptr) {
+            KeptFile& keep = kept->emplace_back();
+            for (const ChannelRecord& channel : file.channels)
+                keep.traces.emplace_back(channel.samples.begin(), channel.samples.end());
+            keep.channels = std::move(file.channels);
+        }
+        const auto peaks = BarePrepare(connection, DataBase::kPeakStatement);
+        sqlite3_bind_int(peaks.get(), 1, assayId);
+        while (sqlite3_step(peaks.get()) == SQLITE_ROW) {
+            for (int column : {0, 1})
+                work += DataBase::FromUtf16(sqlite3_column_text16(peaks.get(), column)).size();
+            for (int column : {2, 3, 4, 5, 7, 8})
+                work += static_cast<std::size_t>(sqlite3_column_double(peaks.get(), column));
+            work += static_cast<std::size_t>(sqlite3_column_int(peaks.get(), 6));
+        }
+    }
+    return work;
+}
+
+void RunBare(benchmark::State& state, bool keep)
+{
+    const std::u16string path = DataBase::ToUtf16(TheFixture().database().wstring());
+    for (auto _ : state) {
+        std::vector<KeptFile> kept;
+        sqlite3* opened = nullptr;
+        sqlite3_open16(path.c_str(), &opened);
+        const std::unique_ptr<sqlite3, CloseConnection> connection(opened);
+        for (uint32_t id = 1; id <= kAssays; ++id)
+            benchmark::DoNotOptimize(BareAssay(opened, id, keep ? &kept : nullptr));
+    }
+}
+
+void BM_BareReaderAndQueries(benchmark::State& state)
+{
+    RunBare(state, false);
+}
+
+// The same, keeping every file's samples as the sample set does: the part of LoadAssay's time that is the
+// memory an entry holds rather than the reading.
+void BM_BareKeepingSamples(benchmark::State& state)
+{
+    RunBare(state, true);
+}
+
+BENCHMARK(BM_LoadAssay)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_BareReaderAndQueries)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_BareKeepingSamples)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Keeps each benchmark's time per iteration, so that the ratio can be printed after the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
+    }
+
+    // The ratio of LoadAssay's time to a bare benchmark's, in real and in CPU time.
+    void PrintRatio(const char* bare, const char* what) const
+    {
+        const auto loaded = times_.find("BM_LoadAssay");
+        const auto other = times_.find(bare);
+        if (loaded == times_.end() || other == times_.end())
+            return;
+        std::printf("LoadAssay / %s: %.3f real, %.3f CPU\n", what, loaded->second.first / other->second.first,
+                    loaded->second.second / other->second.second);
+    }
+
+private:
+    std::map<std::string, std::pair<double, double>> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio("BM_BareReaderAndQueries", "bare reader and queries (goal: at most 2)");
+    reporter.PrintRatio("BM_BareKeepingSamples", "bare reader and queries keeping the samples");
+    benchmark::Shutdown();
+    return 0;
+}
