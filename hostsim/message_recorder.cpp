@@ -1,5 +1,6 @@
 #include "hostsim/message_recorder.h"
 
+#include <cwchar>
 #include <string>
 
 #include "hostsim/host_state.h"
@@ -25,6 +26,24 @@ HMODULE ModuleOf(const void* address) {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        static_cast<LPCWSTR>(address), &module);
     return module;
+}
+
+bool IsButton(HWND control) {
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    return _wcsicmp(className, L"Button") == 0;
+}
+
+// The box's default button: the one drawn as default (Wine's boxes name IDOK to DM_GETDEFID whatever
+// their buttons), else the one the dialog names, else OK.
+int DefaultButton(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsButton(child) && IsWindowVisible(child) &&
+            (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            return GetDlgCtrlID(child);
+    }
+    const LRESULT named = SendMessageW(box, DM_GETDEFID, 0, 0);
+    return HIWORD(named) == DC_HASDEFID ? LOWORD(named) : IDOK;
 }
 
 }  // namespace
@@ -80,7 +99,6 @@ void MessageRecorder::Answer(HWND box) {
     pending_.erase(box);
     if (!IsWindow(box)) return;
     state_.messages.push_back(WindowText(GetDlgItem(box, kTextControl)));
-    const LRESULT defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
-    const int button = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+    const int button = DefaultButton(box);
     SendMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
 }

@@ -110,14 +110,22 @@ void Profile(StepContext& context, const std::wstring&) {
         WriteLine(L"profile " + EscapeText(key) + L"\t" + ProfileTypeName(value) + L"\t" + std::visit(ValueText{}, value));
 }
 
+// The key may hold blanks ("...\\/Assay 1"): it runs up to the first blank-separated type name.
 void ProfileSet(StepContext& context, const std::wstring& arguments) {
-    const auto [key, typed] = SplitFirstWord(arguments);
-    const auto [type, value] = SplitFirstWord(typed);
-    if (key.empty()) throw StepError("profile-set needs a key");
-    if (type == L"int") context.profile.Set(key, ParseInt(value));
-    else if (type == L"double") context.profile.Set(key, ParseDouble(value));
-    else if (type == L"string") context.profile.Set(key, value);
-    else throw StepError("the type is int, double or string");
+    std::wstring key;
+    std::wstring rest = arguments;
+    while (!rest.empty()) {
+        auto [word, after] = SplitFirstWord(rest);
+        if (!key.empty() && (word == L"int" || word == L"double" || word == L"string")) {
+            if (word == L"int") context.profile.Set(key, ParseInt(after));
+            else if (word == L"double") context.profile.Set(key, ParseDouble(after));
+            else context.profile.Set(key, after);
+            return;
+        }
+        key += key.empty() ? word : L" " + word;
+        rest = after;
+    }
+    throw StepError("profile-set needs KEY int|double|string VALUE");
 }
 
 void Unload(StepContext& context, const std::wstring&) { WriteLine(L"unload " + std::to_wstring(context.plugin.Close())); }
