@@ -1,5 +1,5 @@
-// Runs the fuzz target over every file of the folders given, so that the seed corpus and every input that
-// once failed are checked by the ordinary test run, without libFuzzer.
+// Runs the fuzz target over every file of the folders given, so that the ordinary test run checks the corpus
+// without libFuzzer.
 
 #include <cstddef>
 #include <cstdint>
