@@ -46,6 +46,16 @@ void RunStep(const std::wstring& line, StepContext& context, bool& failed) {
     }
 }
 
+// The whole text as a number of this type, or StepError.
+template <class Number>
+Number ParseNumber(const std::wstring& text, const char* what) {
+    const std::string bytes = ToUtf8(text);
+    Number value{};
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size()) throw StepError(what + bytes);
+    return value;
+}
+
 }  // namespace
 
 std::string ReadScript(const std::wstring& source) {
@@ -100,20 +110,6 @@ std::vector<std::wstring> Words(const std::wstring& text) {
     return words;
 }
 
-int32_t ParseInt(const std::wstring& text) {
-    const std::string bytes = ToUtf8(text);
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
-    if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size())
-        throw StepError("not a 32-bit integer: " + bytes);
-    return value;
-}
+int32_t ParseInt(const std::wstring& text) { return ParseNumber<int32_t>(text, "not a 32-bit integer: "); }
 
-double ParseDouble(const std::wstring& text) {
-    const std::string bytes = ToUtf8(text);
-    double value = 0;
-    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
-    if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size())
-        throw StepError("not a number: " + bytes);
-    return value;
-}
+double ParseDouble(const std::wstring& text) { return ParseNumber<double>(text, "not a number: "); }
