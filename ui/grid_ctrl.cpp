@@ -18,15 +18,6 @@ constexpr int kStretchSlack = 7;
 // The context-menu key puts the menu this far into the client area.
 constexpr int kKeyboardMenuOffset = 5;
 
-// A row's record as the list keeps it: the address of a GridRowData the grid owns.
-GridRowData* RecordOf(LPARAM itemData) noexcept {
-    return reinterpret_cast<GridRowData*>(itemData);
-}
-
-std::unique_ptr<GridRowData> AdoptRecord(LPARAM itemData) noexcept {
-    return std::unique_ptr<GridRowData>(RecordOf(itemData));
-}
-
 DWORD EditAlignment(int columnFormat) {
     switch (columnFormat & LVCFMT_JUSTIFYMASK) {
     case LVCFMT_RIGHT:
@@ -43,9 +34,8 @@ DWORD EditAlignment(int columnFormat) {
 CGridCtrl::CGridCtrl() noexcept = default;
 
 CGridCtrl::~CGridCtrl() {
-    // The editor and the records go while the grid is still whole; the window may outlive the object.
+    // The editor goes while the grid that its window reports to is still whole.
     editCell_.reset();
-    if (IsWindow()) FreeAllRowData();
 }
 
 bool CGridCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
@@ -69,7 +59,7 @@ bool CGridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         if (result != -1) SetExtendedStyle(GetExtendedStyle() | kCreatedExtendedStyle);
         return true;
     case WM_DESTROY:
-        FreeAllRowData();
+        records_.clear();
         result = DefWindowProc(message, wParam, lParam);
         return true;
     case WM_SIZE:
@@ -135,11 +125,11 @@ bool CGridCtrl::OnReflectedNotify(NMHDR* header, LRESULT* result) {
         return true;
     case LVN_DELETEITEM:
         // The row goes, and its record with it; the parent still hears of the deletion.
-        AdoptRecord(reinterpret_cast<const NMLISTVIEW*>(header)->lParam);
+        records_.erase(reinterpret_cast<const NMLISTVIEW*>(header)->lParam);
         return false;
     case LVN_DELETEALLITEMS:
-        // A parent may answer this by suppressing the per-row deletions: free every record now.
-        FreeAllRowData();
+        // A parent may answer this by suppressing the per-row deletions: every record goes now.
+        records_.clear();
         return false;
     default:
         return false;
@@ -324,24 +314,20 @@ void CGridCtrl::FitStretchColumn() {
 }
 
 bool CGridCtrl::SetRowData(int row, const GridRowData& data) {
-    const LPARAM previous = static_cast<LPARAM>(GetItemData(row));
     auto record = std::make_unique<GridRowData>(data);
-    if (!SetItemData(row, reinterpret_cast<DWORD_PTR>(record.get()))) return false;
-    record.release();
-    AdoptRecord(previous);
+    const auto key = reinterpret_cast<LPARAM>(record.get());
+    const auto previous = static_cast<LPARAM>(GetItemData(row));
+    records_.emplace(key, std::move(record));
+    // The list asks the parent before it changes a row's data; a refusal keeps the old record.
+    if (!SetItemData(row, static_cast<DWORD_PTR>(key))) {
+        records_.erase(key);
+        return false;
+    }
+    records_.erase(previous);
     return true;
 }
 
 const GridRowData* CGridCtrl::GetRowData(int row) const {
-    return RecordOf(static_cast<LPARAM>(GetItemData(row)));
-}
-
-void CGridCtrl::FreeAllRowData() noexcept {
-    const int count = GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        const LPARAM data = static_cast<LPARAM>(GetItemData(row));
-        if (!data) continue;
-        SetItemData(row, 0);
-        AdoptRecord(data);
-    }
+    const auto found = records_.find(static_cast<LPARAM>(GetItemData(row)));
+    return found == records_.end() ? nullptr : found->second.get();
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 class CGridCtrlEditCell;
 
@@ -29,10 +30,11 @@ public:
     // The list's sort callback: two row indexes and the grid.
     static int CALLBACK SortCompare(LPARAM row1, LPARAM row2, LPARAM grid);
 
-    // Gives a row its record (a copy of data). The grid frees it when the row is deleted, when the row gets
-    // another record and when the grid's window goes; the row's item data belongs to the grid.
+    // Gives a row its record, a copy of data whose address becomes the row's item data. The grid frees it
+    // when the row is deleted, when the row gets another record and when the grid's window goes. False
+    // when the list refused the change (the row keeps its record).
     bool SetRowData(int row, const GridRowData& data);
-    // The row's record; none when the row has none.
+    // The row's record; none when the row has none (or item data the grid did not give it).
     const GridRowData* GetRowData(int row) const;
 
     int GetSortColumn() const noexcept { return sortColumn; }
@@ -69,8 +71,6 @@ private:
     bool OnHeaderEndTrack(const NMHEADERW* header, LRESULT* result);
     bool OnHeaderEndDrag(const NMHEADERW* header, LRESULT* result);
 
-    // Frees the records of every row and clears their item data, so that nothing frees them again.
-    void FreeAllRowData() noexcept;
     // Called by the cell editor once its window is gone.
     void ReleaseEditCell(const CGridCtrlEditCell* cell) noexcept;
 
@@ -78,5 +78,8 @@ private:
     std::int32_t sortAscending = 1;
     std::int32_t sortKind = 0;
     std::int32_t stretchColumn = -1;
+    // The records of the rows, by the item data that points to each: one owner, so that no path frees a
+    // record twice and a row's item data is read as a record only while the grid holds it.
+    std::unordered_map<LPARAM, std::unique_ptr<GridRowData>> records_;
     std::unique_ptr<CGridCtrlEditCell> editCell_;
 };

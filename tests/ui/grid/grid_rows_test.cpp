@@ -122,8 +122,19 @@ TEST_F(GridRows, EveryRowRecordIsFreedOnce) {
         ASSERT_TRUE(grid.SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, row + 100}));
         records.push_back(grid.GetRowData(row));
     }
-    EXPECT_EQ(grid.GetRowData(2), nullptr);
     EXPECT_EQ(grid.GetRowData(3)->itemId, 103);
+    // Item data the grid did not give is never read or freed as a record.
+    static_cast<CListCtrl&>(grid).SetItemData(2, 0x1234);
+    EXPECT_EQ(grid.GetRowData(2), nullptr);
+    {
+        // A parent that refuses the change leaves the row its record.
+        parent.answers = {{static_cast<UINT>(LVN_ITEMCHANGING), TRUE}};
+        FreeRecorder recorder;
+        EXPECT_FALSE(grid.SetRowData(0, GridRowData{kInk, kPaper, 1}));
+        EXPECT_EQ(grid.GetRowData(0), records[0]);
+        EXPECT_EQ(recorder.TimesFreed(records[0]), 0u);
+        parent.answers.clear();
+    }
     {
         // Replacing a record frees the old one.
         FreeRecorder recorder;
