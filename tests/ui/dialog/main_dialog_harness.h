@@ -1,0 +1,67 @@
+#pragma once
+// What the main dialog's tests share: a host window that owns a shown DlgMain, a message pump that
+// dispatches as a host's loop does (no IsDialogMessage: the module's keyboard hook must do that), and a
+// watcher that deals with each modal window (message box, About box) as it appears, without blocking.
+
+#include "dialogkit/unique_handle.h"
+#include "ui/dlg_main.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Dispatches every queued message of this thread: PeekMessage, TranslateMessage, DispatchMessage.
+void PumpMessages();
+
+// Calls handler with each modal dialog window ("#32770") other than ignore once its modal loop runs; the
+// handler must close it. Lives on the calling thread for the object's lifetime.
+class ModalWatcher {
+public:
+    ModalWatcher(HWND ignore, std::function<void(HWND)> handler);
+    ~ModalWatcher();
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK NoteProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND ignore_;
+    std::function<void(HWND)> handler_;
+    dialogkit::UniqueWindow notes_;
+    dialogkit::UniqueHook hook_;
+};
+
+// A text of a window: the caption, or a control's text.
+std::wstring WindowText(HWND window);
+
+// The size of an icon's image in pixels.
+SIZE IconSize(HICON icon);
+
+class MainDialogTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Control(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
+    std::wstring Text(int id) const { return WindowText(Control(id)); }
+    void SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
+    // The click of a button as the dialog receives it.
+    void Click(int id);
+    // Sets the six masses, in field order.
+    void SetMasses(const std::vector<std::wstring>& texts);
+    // The rectangle of a control in the dialog's client coordinates.
+    RECT ControlRect(HWND control) const;
+
+    // The message boxes shown since the test began, answered with OK.
+    std::vector<std::wstring> boxes;
+    // Deals with (and closes) any other modal window; without it such a window is cancelled.
+    std::function<void(HWND)> onOtherModal;
+    dialogkit::UniqueWindow host;
+    DlgMain dialog;
+
+private:
+    std::unique_ptr<ModalWatcher> boxWatcher_;
+};

@@ -1,0 +1,217 @@
+#include "ui/dlg_main.h"
+
+#include "dialogkit/button.h"
+#include "dialogkit/message_box.h"
+#include "dialogkit/number_text.h"
+#include "dialogkit/ole_initialization.h"
+#include "report/report_builder.h"
+#include "res/dialog_ids.h"
+#include "res/resource.h"
+#include "ui/about_box.h"
+#include "ui/module_resources.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// The system-menu command of the About box.
+constexpr UINT kAboutCommand = 0x0010;
+constexpr wchar_t kAboutMenuText[] = L"О плагине";
+
+// The smallest window the analyst can drag the dialog to, pixels.
+constexpr LONG kMinimumWidth = 1038;
+constexpr LONG kMinimumHeight = 505;
+
+// The mass fields in exchange order, with the value each holds.
+struct MassField {
+    int id;
+    double FormValues::*value;
+};
+constexpr MassField kMassFields[] = {
+    {IDC_M1, &FormValues::m1},
+    {IDC_M2, &FormValues::m2},
+    {IDC_M3, &FormValues::m3},
+    {IDC_M4, &FormValues::m4},
+    {IDC_PORTION_MASS, &FormValues::portionMass},
+    {IDC_SAMPLE_MASS, &FormValues::sampleMass},
+};
+// An emptied field is refilled with its value this way before the exchange, so that it keeps the value.
+constexpr int kRefillDecimals = 6;
+
+// The list-command buttons: image and tooltip text.
+struct CommandButton {
+    int id;
+    UINT icon;
+    UINT tip;
+};
+constexpr CommandButton kCommandButtons[] = {
+    {IDC_ADD, IDI_ADD, IDS_TIP_ADD},
+    {IDC_REMOVE, IDI_REMOVE, IDS_TIP_REMOVE},
+    {IDC_REMOVE_ALL, IDI_REMOVE_ALL, IDS_TIP_REMOVE_ALL},
+    {IDC_OPEN, IDI_OPEN, IDS_TIP_OPEN},
+    {IDC_REPORT, IDI_REPORT, IDS_TIP_REPORT},
+};
+
+struct ListColumn {
+    const wchar_t* header;
+    int width;
+};
+constexpr ListColumn kListColumns[] = {
+    {L"№", 40},
+    {L"Имя файла", 220},
+    {L"Проба", 200},
+    {L"Время анализа", 93},
+    {L"Тип расчёта", 120},
+    {L"Метод", 80},
+};
+
+}  // namespace
+
+DlgMain::DlgMain() : CDialogEx(IDD_MAIN) {}
+
+DlgMain::~DlgMain() {
+    DestroyWindow();
+}
+
+BOOL DlgMain::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+
+    if (HMENU systemMenu = GetSystemMenu()) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, kAboutMenuText);
+    }
+    calculator_ = std::make_unique<WaterCalculator>();
+    reportBuilder_ = std::make_unique<ReportBuilder>();
+    SetIcon(ModuleIcon(), true);
+    SetIcon(ModuleIcon(), false);
+    SetButtonImages();
+    CreateToolTips();
+    SetUpList();
+    keyboard_.emplace();
+    RestoreState();
+    return TRUE;
+}
+
+void DlgMain::SetButtonImages() {
+    for (const CommandButton& button : kCommandButtons) {
+        if (HWND window = GetDlgItem(button.id)) CButton(window).SetIcon(ButtonIcon(button.icon));
+    }
+}
+
+void DlgMain::CreateToolTips() {
+    if (!tooltip_.Create(m_hWnd, TTS_BALLOON | TTS_ALWAYSTIP)) return;
+    for (const CommandButton& button : kCommandButtons) tooltip_.AddTool(GetDlgItem(button.id), button.tip);
+    tooltip_.Activate(true);
+}
+
+void DlgMain::SetUpList() {
+    // Replaces the styles the grid chose when it was attached: no info tips in this list.
+    list_.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    list_.ModifyStyle(0, WS_HSCROLL);
+    list_.ShowScrollBar(SB_HORZ, true);
+    list_.SetScrollPos(SB_HORZ, 0);
+    int index = 0;
+    for (const ListColumn& column : kListColumns) list_.InsertColumn(index++, column.header, LVCFMT_LEFT, column.width);
+}
+
+void DlgMain::DoDataExchange(CDataExchange* pDX) {
+    for (const MassField& field : kMassFields) {
+        double& value = form_.*field.value;
+        if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, dialogkit::FormatFixed(value, kRefillDecimals));
+        DDX_Text(pDX, field.id, value);
+    }
+    DDX_Text(pDX, IDC_WATER, form_.water);
+    DDX_Text(pDX, IDC_ERRORS, form_.errorText);
+    DDX_Control(pDX, IDC_LIST, list_);
+}
+
+void DlgMain::OnRecalculate() {
+    // A refused number has been told; the calculation goes on with the values in force.
+    UpdateData(true);
+    calculator_->bind(sampleSet_, form_, results_, *this);
+    calculator_->calculate();
+    UpdateData(false);
+}
+
+void DlgMain::OnReport() {
+    // MSXML needs COM on this thread for the report's length.
+    dialogkit::OleInitialization ole;
+    reportBuilder_->bind(results_, sampleSet_);
+    reportBuilder_->MakeReport(SystemReportEnvironment([this](const std::wstring& text) { MessageBox(text); }));
+}
+
+void DlgMain::OnClose() {
+    SaveState();
+    CDialogEx::OnCancel();
+}
+
+void DlgMain::reportNoWater(std::wstring_view message) {
+    try {
+        MessageBox(std::wstring(message));
+    } catch (...) {
+        // The calculation ends all the same; a box that could not be shown changes nothing else.
+    }
+}
+
+bool DlgMain::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+        case IDC_ADD:
+            OnAdd();
+            return true;
+        case IDC_REMOVE:
+            OnRemove();
+            return true;
+        case IDC_REMOVE_ALL:
+            OnRemoveAll();
+            return true;
+        case IDC_OPEN:
+            OnOpen();
+            return true;
+        case IDC_REPORT:
+            OnReport();
+            return true;
+        case IDC_RECALCULATE:
+            OnRecalculate();
+            return true;
+        case IDCANCEL:
+            OnClose();
+            return true;
+        default:
+            break;
+        }
+    }
+    return CDialogEx::OnCommand(wParam, lParam);
+}
+
+bool DlgMain::OnSysCommand(UINT id, LPARAM lParam) {
+    if ((id & 0xFFF0) != kAboutCommand) return CDialogEx::OnSysCommand(id, lParam);
+    dialogkit::ActivationScope scope(ModuleActivationContext());
+    AboutBox(m_hWnd).DoModal();
+    return true;
+}
+
+void DlgMain::OnGetMinMaxInfo(MINMAXINFO* info) {
+    info->ptMinTrackSize = POINT{kMinimumWidth, kMinimumHeight};
+}
+
+void DlgMain::RelayToolTip(HWND window, UINT mouseMessage) {
+    if (!tooltip_.IsWindow()) return;
+    MSG relayed{};
+    relayed.hwnd = window;
+    relayed.message = mouseMessage;
+    tooltip_.RelayEvent(&relayed);
+}
+
+bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_SETCURSOR:
+        RelayToolTip(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+        return false;
+    case WM_DESTROY:
+        keyboard_.reset();
+        return CDialogEx::OnMessage(message, wParam, lParam, result);
+    default:
+        return CDialogEx::OnMessage(message, wParam, lParam, result);
+    }
+}

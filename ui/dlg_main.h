@@ -1,0 +1,76 @@
+#pragma once
+// DlgMain: the module's one working window, a modeless dialog (template 101) that the menu command creates
+// once and shows. The analyst collects chromatograms into the list, types the masses, recalculates and
+// reads the water value and the failed checks, and asks for the report. Closing hides the window; the
+// object keeps its state until the module leaves memory.
+
+#include "calc/sample_set.h"
+#include "calc/water_calculator.h"
+#include "dialogkit/dialog.h"
+#include "dialogkit/message_filter.h"
+#include "dialogkit/tool_tip_ctrl.h"
+#include "ui/grid_ctrl.h"
+
+#include <memory>
+#include <optional>
+
+class ReportBuilder;
+
+class DlgMain : public CDialogEx, private NoWaterReporter {
+public:
+    DlgMain();
+    // Destroys the window first, so that the list frees its rows and the keyboard hook goes while every
+    // part of the object still exists; the state is not saved.
+    ~DlgMain() override;
+
+    // "Пересчитать": takes the fields, runs the calculation, shows the result and the fields again.
+    void OnRecalculate();
+    // "->": the report of the last recalculation; what was typed since is not taken.
+    void OnReport();
+    // IDCANCEL ("Закрыть", the close box, Escape): saves the state and hides the window.
+    void OnClose();
+
+    // The list commands.
+    void OnAdd();
+    void OnRemove();
+    void OnRemoveAll();
+    void OnOpen();
+    // Rebuilds the rows from the sample set.
+    void RefreshList();
+    // Tells the host that the sample set changed: message 1035 to the parent of the dialog's parent.
+    void NotifySetChanged();
+
+    // The state in the host's profile: written at every close through IDCANCEL, read once when the window
+    // is created.
+    void SaveState();
+    void RestoreState();
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnSysCommand(UINT id, LPARAM lParam) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void reportNoWater(std::wstring_view message) override;
+    void SetButtonImages();
+    void CreateToolTips();
+    void SetUpList();
+    // Hands the tooltip the mouse message that a WM_SETCURSOR announces for window.
+    void RelayToolTip(HWND window, UINT mouseMessage);
+
+    CGridCtrl list_;
+    CToolTipCtrl tooltip_;
+    SampleSet sampleSet_;
+    FormValues form_;
+    CalcResults results_;
+    std::unique_ptr<WaterCalculator> calculator_;
+    std::unique_ptr<ReportBuilder> reportBuilder_;
+    // Offers the dialog its keys through the dialog manager whatever the host's message loop does.
+    std::optional<dialogkit::MessageFilterHook> keyboard_;
+    // The restore could not read the stored list from the database: a close leaves the stored list as it is
+    // until the analyst changes the list.
+    bool keepStoredList_ = false;
+};
