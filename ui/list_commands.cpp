@@ -2,41 +2,113 @@
 
 #include "ui/dlg_main.h"
 
+#include "db/assay_queries.h"
+#include "db/handle.h"
+#include "db/sql_exception.h"
+#include "dialogkit/message_box.h"
+#include "plugin/host_interface.h"
+#include "plugin/host_link.h"
+#include "report/time_text.h"
+#include "ui/assay_loading.h"
+#include "ui/check_marks.h"
+#include "ui/list_texts.h"
+#include "ui/wait_cursor.h"
+
 #include <string>
+#include <vector>
 
 namespace {
 
-// The set-changed message the host listens for.
-constexpr UINT kSetChangedMessage = WM_USER + 11;
+enum ListColumnIndex { kNumberColumn, kFileColumn, kSampleColumn, kTimeColumn, kRoleColumn, kMethodColumn };
+
+// The rows the analyst selected, from the top, as the ids of the entries they show.
+std::vector<int32_t> SelectedIds(const CGridCtrl& list) {
+    std::vector<int32_t> ids;
+    for (int row = list.GetNextItem(-1, LVNI_SELECTED); row != -1; row = list.GetNextItem(row, LVNI_SELECTED)) {
+        if (const GridRowData* data = list.GetRowData(row)) ids.push_back(data->itemId);
+    }
+    return ids;
+}
+
+// Asks the host's picker; the ids it wrote, none when it was cancelled or answered beyond the buffer.
+std::vector<uint32_t> PickAssays(HWND owner) {
+    std::vector<int32_t> buffer(static_cast<std::size_t>(kIdBufferCapacity), 0);
+    IdBuffer ids{buffer.data(), kIdBufferCapacity};
+    const HostValue count = HostLink::CallService(HostService::OpenAssayIdDlgEx, &ids, owner);
+    if (count <= 0 || count > kIdBufferCapacity) return {};
+    return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
+}
 
 }  // namespace
 
 void DlgMain::OnAdd() {
     UpdateData(true);
+    if (!HostLink::ServiceExists(HostService::OpenAssayIdDlgEx)) return;
+    TakeCheckMarks(list_, sampleSet_);
+    const std::vector<uint32_t> ids = PickAssays(m_hWnd);
+    if (ids.empty()) return;
+    AssayLoad load;
+    try {
+        WaitCursor wait;
+        load = LoadAssays(sampleSet_, ids);
+    } catch (...) {
+        // Out of memory while reading: the set keeps what it holds, and the rows show exactly that.
+        RefreshList();
+        UpdateData(false);
+        dialogkit::ReportException(m_hWnd);
+        return;
+    }
+    if (load.changed) keepStoredList_ = false;
+    if (load.changed || !load.failure.empty()) RefreshList();
+    if (load.changed) NotifySetChanged();
+    UpdateData(false);
+    if (!load.failure.empty()) dialogkit::ShowMessageBox(m_hWnd, load.failure);
 }
 
 void DlgMain::OnRemove() {
-    for (int row = list_.GetNextItem(-1, LVNI_SELECTED); row != -1; row = list_.GetNextItem(row, LVNI_SELECTED)) {
-        if (const GridRowData* data = list_.GetRowData(row)) sampleSet_.remove(data->itemId);
-    }
+    const int before = sampleSet_.count();
+    for (const int32_t id : SelectedIds(list_)) sampleSet_.remove(id);
+    if (sampleSet_.count() != before) keepStoredList_ = false;
     RefreshList();
     NotifySetChanged();
 }
 
 void DlgMain::OnRemoveAll() {
+    if (sampleSet_.count() > 0) keepStoredList_ = false;
     sampleSet_.removeAll();
     RefreshList();
     NotifySetChanged();
 }
 
-void DlgMain::OnOpen() {}
+void DlgMain::OnOpen() {
+    if (!HostLink::ServiceExists(HostService::OpenAssayFile)) return;
+    const std::vector<int32_t> ids = SelectedIds(list_);
+    if (ids.empty()) return;
+    try {
+        DataBase::Handle handle;
+        for (const int32_t id : ids) {
+            DataBase::ForEachAssayFileName(handle, static_cast<uint32_t>(id), [](const std::wstring& fileName) {
+                HostLink::CallService(HostService::OpenAssayFile, nullptr, fileName.c_str());
+            });
+        }
+    } catch (const DataBase::SqlException& error) {
+        dialogkit::ShowMessageBox(m_hWnd, DatabaseFailureText(error.what()));
+    }
+}
 
 void DlgMain::RefreshList() {
     list_.DeleteAllItems();
     int position = 0;
-    for (const AssayEntry& entry : sampleSet_) {
+    for (AssayEntry& entry : sampleSet_) {
         const int row = list_.InsertItem(position, std::to_wstring(position + 1).c_str());
         list_.SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, entry.id});
+        list_.SetItemText(row, kFileColumn, FileNameOfPath(entry.filename).c_str());
+        list_.SetItemText(row, kSampleColumn, entry.sample.c_str());
+        list_.SetItemText(row, kTimeColumn, AnalyseTimeText(entry.date).c_str());
+        const std::optional<std::wstring> role = AssignRole(entry);
+        list_.SetItemText(row, kRoleColumn, role ? role->c_str() : L"");
+        list_.SetItemText(row, kMethodColumn, entry.method.c_str());
+        list_.SetCheck(row, entry.rowChecked != 0);
         ++position;
     }
 }
