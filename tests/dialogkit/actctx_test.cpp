@@ -1,0 +1,66 @@
+// A program of its own: the module's activation context can only bring the version 6 common controls into
+// a process that has not loaded comctl32 yet, so nothing here may import it.
+
+#include "dialogkit/activation_context.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cwctype>
+#include <string>
+
+namespace {
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+std::wstring ModulePath(HMODULE module) {
+    wchar_t path[MAX_PATH * 2] = {};
+    GetModuleFileNameW(module, path, MAX_PATH * 2);
+    return path;
+}
+
+DWORD MajorVersion(HMODULE comctl) {
+    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
+    if (!getVersion) return 0;
+    DLLVERSIONINFO info{};
+    info.cbSize = sizeof info;
+    return SUCCEEDED(getVersion(&info)) ? info.dwMajorVersion : 0;
+}
+
+TEST(ActivationContext, ModuleManifestBringsTheVersion6ListView) {
+    ASSERT_EQ(GetModuleHandleW(L"comctl32.dll"), nullptr) << "comctl32 is loaded already: the test proves nothing";
+    dialogkit::ActivationContext context(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(context.IsValid());
+    HWND list = nullptr;
+    HMODULE comctl = nullptr;
+    {
+        dialogkit::ActivationScope scope(context);
+        ASSERT_TRUE(scope.IsActive());
+        comctl = LoadLibraryW(L"comctl32.dll");
+        ASSERT_NE(comctl, nullptr);
+        list = CreateWindowExW(0, L"SysListView32", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(list, nullptr);
+    }
+    const std::wstring path = Lower(ModulePath(comctl));
+    EXPECT_NE(path.find(L"winsxs"), std::wstring::npos) << testing::PrintToString(path);
+    EXPECT_NE(path.find(L"common-controls"), std::wstring::npos);
+    EXPECT_EQ(MajorVersion(comctl), 6u);
+    // The list's class belongs to the side-by-side comctl32.
+    EXPECT_EQ(reinterpret_cast<HMODULE>(GetClassLongPtrW(list, GCLP_HMODULE)), comctl);
+    DestroyWindow(list);
+}
+
+TEST(ActivationContext, ModuleWithoutManifestGivesNoContextAndScopeDoesNothing) {
+    dialogkit::ActivationContext context(GetModuleHandleW(L"kernel32.dll"));
+    EXPECT_FALSE(context.IsValid());
+    dialogkit::ActivationScope scope(context);
+    EXPECT_FALSE(scope.IsActive());
+}
+
+}  // namespace
