@@ -41,10 +41,8 @@ TEST(FormatFixed3, WritesThreeDecimalsAsPrintfWould)
     for (const NumberCase& c : cases) {
         EXPECT_EQ(FormatFixed3(c.value), c.text) << c.value;
     }
-}
 
-TEST(FormatFixed3, WritesTheLargestDouble)
-{
+    // The widest value there is.
     const std::wstring text = FormatFixed3(-std::numeric_limits<double>::max());
     EXPECT_EQ(text.size(), 1u + 309u + 4u);
     EXPECT_EQ(text.substr(0, 6), L"-17976");

@@ -1,0 +1,111 @@
+#include "report/report_builder.h"
+
+#include "calc/sample_set.h"
+#include "calc/water_calculator.h"
+#include "report/com_error.h"
+#include "report/dom_document.h"
+#include "report/markup_text.h"
+#include "report/number_text.h"
+#include "report/report_messages.h"
+#include "report/report_paths.h"
+#include "report/time_text.h"
+#include "report/transform_and_open.h"
+#include "report/xml_wrapper.h"
+
+#include <new>
+#include <optional>
+#include <utility>
+
+void ReportBuilder::bind(const CalcResults& results, const SampleSet& sampleSet)
+{
+    results_ = &results;
+    sampleSet_ = &sampleSet;
+}
+
+void ReportBuilder::AddFilesPart(XMLWrapper& xml) const
+{
+    if (!sampleSet_ || sampleSet_->count() == 0) {
+        return;
+    }
+    const ComPtr<IXMLDOMElement> files = xml.AddElement(nullptr, L"files");
+    int32_t position = 0;
+    for (const AssayEntry& entry : *sampleSet_) {
+        const ComPtr<IXMLDOMElement> fill = xml.AddElement(files.get(), L"fill_data");
+        xml.AddIntElement(fill.get(), L"name", ++position);
+        xml.AddTextElement(fill.get(), L"name", entry.filename);
+        xml.AddTextElement(fill.get(), L"name", entry.sample);
+        xml.AddTextElement(fill.get(), L"analyse_time", AnalyseTimeText(entry.date));
+        xml.AddTextElement(fill.get(), L"name", entry.roleText);
+        xml.AddTextElement(fill.get(), L"name", entry.method);
+    }
+}
+
+void ReportBuilder::AddResultsPart(XMLWrapper& xml) const
+{
+    // Before the first calculation the report shows what the dialog's records hold then: zeros.
+    static const CalcResults noResults;
+    const CalcResults& r = results_ ? *results_ : noResults;
+    const struct {
+        const wchar_t* name;
+        double value;
+    } numbers[] = {
+        {L"m1", r.m1},
+        {L"m2", r.m2},
+        {L"m3", r.m3},
+        {L"m4", r.m4},
+        {L"mass_rastv", r.portionMass},
+        {L"mass_proba", r.sampleMass},
+        {L"water", r.water},
+    };
+    for (const auto& number : numbers) {
+        xml.AddTextElement(nullptr, number.name, FormatFixed3(number.value));
+    }
+    xml.AddTextElement(nullptr, L"err", ReplaceLineBreaks(r.errorText));
+}
+
+ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
+{
+    XMLWrapper xml;
+    const HRESULT created = CreateDomDocument(xml.doc);
+    if (FAILED(created)) {
+        return {{}, DomUnavailableReason(created)};
+    }
+    CheckHr(xml.doc->put_async(VARIANT_FALSE), IID_IXMLDOMDocument);
+    // A start text that did not load leaves root empty: the first append then raises E_POINTER.
+    xml.InitDocument();
+    AddFilesPart(xml);
+    AddResultsPart(xml);
+
+    const std::optional<std::wstring> outputPath = NewReportPath();
+    if (!outputPath) {
+        return {{}, NoTemporaryFileReason()};
+    }
+    const std::wstring folder = environment.publicDocumentsFolder();
+    if (folder.empty()) {
+        environment.showMessage(std::wstring(kNoPublicDocumentsMessage));
+    }
+    TransformResult rendered = TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true,
+                                                environment.shellExecute);
+    if (rendered.code != 0) {
+        return {{}, std::move(rendered.failure)};
+    }
+    return {*outputPath, {}};
+}
+
+ReportResult ReportBuilder::MakeReport(const ReportEnvironment& environment) const
+{
+    ReportResult result;
+    try {
+        result = produce(environment);
+    } catch (const ComError& error) {
+        result.failure = BuildFailedReason(error.hr());
+    } catch (const std::bad_alloc&) {
+        result.failure = OutOfMemoryReason();
+    } catch (...) {
+        result.failure = UnexpectedReason();
+    }
+    if (!result.failure.empty()) {
+        environment.showMessage(ReportFailureMessage(result.failure));
+    }
+    return result;
+}

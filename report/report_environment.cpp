@@ -1,0 +1,35 @@
+#include "report/report_environment.h"
+
+#include <knownfolders.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+void ShellExecuteUnchecked(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                           const wchar_t* directory, int showCommand)
+{
+    ShellExecuteW(owner, verb, file, parameters, directory, showCommand);
+}
+
+} // namespace
+
+std::wstring PublicDocumentsFolder()
+{
+    PWSTR path = nullptr;
+    const HRESULT hr = SHGetKnownFolderPath(FOLDERID_PublicDocuments, 0, nullptr, &path);
+    // The platform's string is freed whatever happened, before anything here can throw.
+    std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(path, &CoTaskMemFree);
+    if (FAILED(hr) || path == nullptr) {
+        return {};
+    }
+    return path;
+}
+
+ReportEnvironment SystemReportEnvironment(MessageFunction showMessage)
+{
+    return ReportEnvironment{std::move(showMessage), &PublicDocumentsFolder, &ShellExecuteUnchecked};
+}

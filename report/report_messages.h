@@ -1,0 +1,25 @@
+#pragma once
+// What the analyst reads when a report cannot be made.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// Shown when the public documents folder is unknown; the report goes on without it.
+inline constexpr std::wstring_view kNoPublicDocumentsMessage = L"Не найден путь до общих документов.";
+
+// The message box text for a report that was not made, with the reason below the first line.
+std::wstring ReportFailureMessage(std::wstring_view reason);
+
+// The reasons, one per way a report fails.
+std::wstring DomUnavailableReason(HRESULT hr);
+std::wstring BuildFailedReason(HRESULT hr);
+std::wstring NoTemporaryFileReason();
+std::wstring ComInitializationReason(HRESULT hr);
+std::wstring StyleSheetNotLoadedReason(std::wstring_view path);
+std::wstring TransformFailedReason(HRESULT hr);
+std::wstring TransformEmptyReason();
+std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr);
+std::wstring OutOfMemoryReason();
+std::wstring UnexpectedReason();

@@ -1,0 +1,24 @@
+#pragma once
+// The report's rendering: the report document through the XSL style sheet into an HTML file, which the
+// shell then opens.
+
+#include "report/com_ptr.h"
+#include "report/msxml6.h"
+#include "report/report_environment.h"
+
+#include <string>
+
+struct TransformResult {
+    // 0 when the HTML file was written (and handed to the shell), 1 on any failure.
+    int code = 0;
+    // Why it failed, in the analyst's words; empty on success.
+    std::wstring failure;
+};
+
+// Loads the style sheet (MSXML 6's secure defaults: no script, no document(), no DTD or external
+// entities), transforms report with it into a new DOM document and saves that to outputPath; when open is
+// set, asks the shell to open outputPath with "open", maximised. A transform that answers S_FALSE or
+// leaves no document element is a failure: nothing is saved or opened then. The report reference is
+// released before the call returns. Throws nothing but std::bad_alloc from the callbacks.
+TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
+                                 const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute);

@@ -1,0 +1,127 @@
+// The document the style sheet receives: element names, order and texts.
+#include "report/report_builder.h"
+
+#include "calc/sample_set.h"
+#include "calc/water_calculator.h"
+#include "report/dom_document.h"
+#include "report/time_text.h"
+#include "report/xml_wrapper.h"
+#include "tests/report/report_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+AssayEntry Entry(int32_t id, const wchar_t* filename, const wchar_t* sample, int64_t date, const wchar_t* roleText,
+                 const wchar_t* method)
+{
+    AssayEntry entry;
+    entry.id = id;
+    entry.filename = filename;
+    entry.sample = sample;
+    entry.date = date;
+    entry.roleText = roleText;
+    entry.method = method;
+    return entry;
+}
+
+// The tree as one line: name(children) for an element with child elements, name=text otherwise.
+std::wstring Outline(const pugi::xml_node& element)
+{
+    std::wstring children;
+    for (const pugi::xml_node& child : element.children()) {
+        if (child.type() == pugi::node_element) {
+            children += (children.empty() ? L"" : L",") + Outline(child);
+        }
+    }
+    const std::wstring name = element.name();
+    return children.empty() ? name + L"=" + element.text().get() : name + L"(" + children + L")";
+}
+
+class ReportDocument : public ComTest {
+protected:
+    // The document built from the builder's bound records, as an outline of its document element.
+    std::wstring Build(const ReportBuilder& builder)
+    {
+        XMLWrapper xml;
+        EXPECT_EQ(CreateDomDocument(xml.doc), S_OK);
+        EXPECT_TRUE(xml.InitDocument());
+        builder.AddFilesPart(xml);
+        builder.AddResultsPart(xml);
+        BSTR text = nullptr;
+        EXPECT_EQ(xml.doc->get_xml(&text), S_OK);
+        pugi::xml_document document;
+        EXPECT_TRUE(document.load_buffer(text, SysStringByteLen(text), pugi::parse_default, pugi::encoding_utf16_le));
+        SysFreeString(text);
+        return Outline(document.document_element());
+    }
+};
+
+const wchar_t* const zeroResults =
+    L"m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,water=0.000,err=";
+
+TEST_F(ReportDocument, EntriesFollowTheSetsOrder)
+{
+    const int64_t morning = 1738912200;
+    const int64_t evening = 1738958400;
+    struct Case {
+        std::vector<AssayEntry> entries;
+        std::wstring files;
+    };
+    const Case cases[] = {
+        {{Entry(7, L"C:\\Хром\\2025\\02\\a.chr", L"град1 А", morning, L"Градуировка 1", L"Вода-462"),
+          Entry(3, L"b.chr", L"проба", evening, L"анализ", L"Вода-462")},
+         L"fill_data(name=1,name=C:\\Хром\\2025\\02\\a.chr,name=град1 А,analyse_time=" + AnalyseTimeText(morning) +
+             L",name=Градуировка 1,name=Вода-462),"
+             L"fill_data(name=2,name=b.chr,name=проба,analyse_time=" +
+             AnalyseTimeText(evening) + L",name=анализ,name=Вода-462)"},
+        // No keyword matched yet: the role's element is there, empty.
+        {{Entry(1, L"c.chr", L"Проба", morning, L"", L"")},
+         L"fill_data(name=1,name=c.chr,name=Проба,analyse_time=" + AnalyseTimeText(morning) + L",name=,name=)"},
+        // A time no clock converts leaves the time empty.
+        {{Entry(1, L"d.chr", L"s", -20000000000, L"анализ", L"m")},
+         L"fill_data(name=1,name=d.chr,name=s,analyse_time=,name=анализ,name=m)"},
+    };
+    const CalcResults results;
+    for (const Case& c : cases) {
+        SampleSet set;
+        for (const AssayEntry& entry : c.entries) {
+            set.append(entry);
+        }
+        ReportBuilder builder;
+        builder.bind(results, set);
+        EXPECT_EQ(Build(builder), L"Document(files(" + c.files + L")," + zeroResults + L")");
+    }
+}
+
+TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
+{
+    // Unbound (no calculation yet) or bound to an empty set and untouched results: zeros, no "files".
+    const SampleSet set;
+    ReportBuilder builder;
+    EXPECT_EQ(Build(builder), std::wstring(L"Document(") + zeroResults + L")");
+    const CalcResults untouched;
+    builder.bind(untouched, set);
+    EXPECT_EQ(Build(builder), std::wstring(L"Document(") + zeroResults + L")");
+
+    CalcResults results;
+    results.m1 = 0.5;
+    results.m2 = 12;
+    results.m3 = 0.0001234;
+    results.m4 = -3.25;
+    results.portionMass = 2;
+    results.sampleMass = 4;
+    results.water = 4.0004999;
+    results.errorText = L"Проверка воды в анализе не пройдена (11.1 4г)\r\n"
+                        L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)\r\n";
+    builder.bind(results, set);
+    EXPECT_EQ(Build(builder),
+              L"Document(m1=0.500,m2=12.000,m3=0.000,m4=-3.250,mass_rastv=2.000,mass_proba=4.000,water=4.000,"
+              L"err=Проверка воды в анализе не пройдена (11.1 4г)<br />"
+              L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />)");
+}
+
+} // namespace
