@@ -18,6 +18,7 @@ const StepTable& Steps() {
     static const StepTable table = [] {
         StepTable steps;
         AddPluginSteps(steps);
+        AddDialogSteps(steps);
         return steps;
     }();
     return table;

@@ -36,6 +36,8 @@ using StepTable = std::map<std::wstring, StepHandler>;
 
 // load, start, info, menu, the picker's answers, the records and the profile.
 void AddPluginSteps(StepTable& table);
+// The plug-in's dialog: fields, buttons, keys, the list, the window, About box, report, screenshot.
+void AddDialogSteps(StepTable& table);
 
 // The script's bytes: the file, or standard input for "-".
 std::string ReadScript(const std::wstring& source);

@@ -6,7 +6,9 @@
 #include "plugin/module_state.h"
 #include "plugin/profile.h"
 #include "plugin/resource_module.h"
+#include "res/dialog_ids.h"
 #include "res/resource.h"
+#include "ui/module_resources.h"
 
 namespace Module {
 namespace {
@@ -26,8 +28,26 @@ void RegisterWithHost() {
     }
 }
 
-// Opens the module's dialog under the host window parent.
-void OpenMainDialog(HWND /*parent*/) { Profile::SetRoot(kProfileRoot); }
+// Shows the module's dialog; the first time, creates it owned by the host window parent. A dialog whose
+// window went with the host's window is made anew rather than shown as nothing.
+void OpenMainDialog(HWND parent) {
+    ModuleState& state = State();
+    if (state.mainDialog && state.mainDialog->IsWindow()) {
+        state.mainDialog->ShowWindow(SW_SHOWNORMAL);
+        return;
+    }
+    Profile::SetRoot(kProfileRoot);
+    state.mainDialog = std::make_unique<DlgMain>();
+    {
+        // The list and the buttons are the version 6 common controls whatever the host loaded.
+        dialogkit::ActivationScope scope(ModuleActivationContext());
+        if (!state.mainDialog->Create(IDD_MAIN, parent)) {
+            state.mainDialog.reset();
+            return;
+        }
+    }
+    state.mainDialog->ShowWindow(SW_SHOWNORMAL);
+}
 
 }  // namespace
 

@@ -4,6 +4,9 @@
 
 #include "plugin/host_interface.h"
 #include "plugin/unique_module.h"
+#include "ui/dlg_main.h"
+
+#include <memory>
 
 struct ModuleState {
     // Result of subscribing to "System/ModulesLoaded".
@@ -12,6 +15,9 @@ struct ModuleState {
     HostValue menuCommandHandle = 0;
     // The language module chosen at Load, if any.
     UniqueModule languageModule;
+    // The one main dialog, made by the first menu command; it goes (window first, state unsaved) when the
+    // library leaves memory.
+    std::unique_ptr<DlgMain> mainDialog;
 };
 
 ModuleState& State();

@@ -1,10 +1,6 @@
 #include "plugin/resource_module.h"
 
-namespace {
-
-HMODULE g_resourceModule = nullptr;
-
-}  // namespace
+#include "dialogkit/resources.h"
 
 HMODULE OwnModule() {
     HMODULE module = nullptr;
@@ -13,9 +9,10 @@ HMODULE OwnModule() {
     return module;
 }
 
-HMODULE ResourceModule() { return g_resourceModule ? g_resourceModule : OwnModule(); }
+// The dialog framework loads templates and strings from the same module.
+HMODULE ResourceModule() { return AfxGetResourceHandle(); }
 
-void SetResourceModule(HMODULE module) { g_resourceModule = module; }
+void SetResourceModule(HMODULE module) { AfxSetResourceHandle(module); }
 
 std::wstring LoadResourceString(UINT id) {
     // With a zero size LoadStringW hands out the resource's own read-only text, which is not terminated.
