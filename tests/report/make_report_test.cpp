@@ -56,13 +56,13 @@ protected:
 
 bool IsReportName(const std::wstring& name)
 {
-    // "zvr", the platform's hexadecimal number, ".tmp", ".html".
+    // "zvr", the platform's hexadecimal number (Wine writes it in lower case), ".tmp", ".html".
     const std::wstring suffix = L".tmp.html";
     if (name.size() <= 3 + suffix.size() || name.compare(0, 3, L"zvr") != 0 ||
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
         return false;
     }
-    return name.find_first_not_of(L"0123456789ABCDEF", 3) == name.size() - suffix.size();
+    return name.find_first_not_of(L"0123456789ABCDEFabcdef", 3) == name.size() - suffix.size();
 }
 
 TEST_F(MakeReportTest, WritesThePairInTheTemporaryFolderAndOpensItMaximised)
