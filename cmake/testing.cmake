@@ -10,15 +10,19 @@ function(talvex_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  set(env "TALVEX_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALVEX_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  # Tests that read the repository's own files (the style sheet, fixtures) find it through this variable.
+  set(properties ENVIRONMENT "TALVEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  if(T_LABELS)
+    list(APPEND properties LABELS "${T_LABELS}")
+  endif()
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${env}")
+    set_tests_properties(${name} PROPERTIES ${properties})
   else()
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 120
       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-      PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${env}")
+      PROPERTIES ${properties})
   endif()
 endfunction()
