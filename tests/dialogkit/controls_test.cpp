@@ -48,6 +48,8 @@ TEST_F(Controls, InsertColumnFillsOnlyWhatIsGiven) {
 }
 
 TEST_F(Controls, ListRowsKeepTextDataAndState) {
+    // A non-zero answer to LVN_ITEMCHANGING would refuse every change of data and state.
+    dialog.parentAnswer = 0;
     CListCtrl& list = dialog.list;
     list.InsertColumn(0, L"№", LVCFMT_LEFT, 40);
     list.InsertColumn(1, L"Имя файла", LVCFMT_LEFT, 220);
