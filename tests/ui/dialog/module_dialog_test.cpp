@@ -24,18 +24,23 @@ std::wstring Text(HWND window) {
     return text;
 }
 
+struct DialogSearch {
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+// A window-enumeration callback must be a stdcall function: on i686 a lambda does not convert to one.
+BOOL CALLBACK CollectOwnedDialog(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (wcscmp(name, L"#32770") == 0 && GetWindow(window, GW_OWNER) == search->owner) search->found.push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> OwnedDialogs(HWND owner) {
-    struct Search {
-        HWND owner;
-        std::vector<HWND> found;
-    } search{owner, {}};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (wcscmp(name, L"#32770") == 0 && GetWindow(window, GW_OWNER) == s->owner) s->found.push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectOwnedDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
