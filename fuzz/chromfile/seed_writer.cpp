@@ -50,7 +50,7 @@ ChromFileSpec Full(uint8_t version, int channels)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fputs("usage: chromfile_seed_corpus FOLDER\n", stderr);
+        std::fputs("usage: chromfile_load_seed_writer FOLDER\n", stderr);
         return 2;
     }
     const std::filesystem::path folder = argv[1];
