@@ -1,0 +1,119 @@
+// The version resource of talvex7.dll and of its English language module, read through the version API:
+// the numbers 1.0.0.0, the file type, the string table's language and every text.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring BesideTheProgram(const wchar_t* file) {
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::wstring path(program, length);
+    return path.substr(0, path.find_last_of(L'\\') + 1) + file;
+}
+
+// The whole version resource of a file, empty when it has none.
+std::vector<BYTE> VersionResource(const std::wstring& file) {
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), nullptr);
+    std::vector<BYTE> data(size);
+    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, data.data())) data.clear();
+    return data;
+}
+
+template <typename T>
+const T* Query(std::vector<BYTE>& resource, const std::wstring& path, UINT* length) {
+    void* value = nullptr;
+    if (!VerQueryValueW(resource.data(), path.c_str(), &value, length)) return nullptr;
+    return static_cast<const T*>(value);
+}
+
+std::wstring Text(std::vector<BYTE>& resource, const std::wstring& block, const wchar_t* name) {
+    UINT length = 0;
+    const wchar_t* text = Query<wchar_t>(resource, L"\\StringFileInfo\\" + block + L"\\" + name, &length);
+    // The length counts the terminating zero.
+    return text != nullptr && length > 0 ? std::wstring(text, length - 1) : L"<missing>";
+}
+
+// The ASCII texts of this test (file and value names) for failure messages.
+std::string Ascii(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+
+struct ModuleVersion {
+    const wchar_t* file;
+    WORD language;
+    const wchar_t* block;
+    const wchar_t* description;
+    const wchar_t* internalName;
+};
+
+const ModuleVersion kModules[] = {
+    {L"talvex7.dll", 0x0419, L"041904b0",
+     L"Расчёт-462 ЗЮЛК-04-04 Нарвелин: определение содержания воды в трансформаторном масле", L"talvex7"},
+    {L"talvex7ENU.dll", 0x0409, L"040904b0",
+     L"Calculation-462 ZYuLK-04-04 Narvelin: water content of transformer oil, English language module",
+     L"talvex7ENU"},
+};
+
+TEST(VersionResource, NumbersAndFileType) {
+    for (const ModuleVersion& module : kModules) {
+        SCOPED_TRACE(Ascii(module.file));
+        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
+        ASSERT_FALSE(resource.empty());
+        UINT length = 0;
+        const auto* fixed = Query<VS_FIXEDFILEINFO>(resource, L"\\", &length);
+        ASSERT_NE(fixed, nullptr);
+        ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+        EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+        EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+        EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
+        EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+        EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000u);
+        // A release build: no debug, pre-release, patched or private flag.
+        EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u);
+        EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
+        EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+    }
+}
+
+TEST(VersionResource, OneStringTableInTheModulesLanguage) {
+    for (const ModuleVersion& module : kModules) {
+        SCOPED_TRACE(Ascii(module.file));
+        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
+        ASSERT_FALSE(resource.empty());
+        UINT length = 0;
+        const auto* translation = Query<WORD>(resource, L"\\VarFileInfo\\Translation", &length);
+        ASSERT_NE(translation, nullptr);
+        // Exactly one language and code page pair: the language's own, Unicode texts.
+        ASSERT_EQ(length, 2 * sizeof(WORD));
+        EXPECT_EQ(translation[0], module.language);
+        EXPECT_EQ(translation[1], 1200);
+    }
+}
+
+TEST(VersionResource, Texts) {
+    for (const ModuleVersion& module : kModules) {
+        SCOPED_TRACE(Ascii(module.file));
+        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
+        ASSERT_FALSE(resource.empty());
+        const std::pair<const wchar_t*, std::wstring> expected[] = {
+            {L"CompanyName", L"talvex7 developers"},
+            {L"FileDescription", module.description},
+            {L"FileVersion", L"1.0.0.0"},
+            {L"InternalName", module.internalName},
+            {L"LegalCopyright", L"Copyright (C) 2026 talvex7 developers"},
+            {L"OriginalFilename", module.file},
+            {L"ProductName", L"talvex7"},
+            {L"ProductVersion", L"1.0.0.0"},
+        };
+        for (const auto& [name, text] : expected) {
+            EXPECT_EQ(Text(resource, module.block, name), text) << Ascii(name);
+        }
+    }
+}
+
+}  // namespace
