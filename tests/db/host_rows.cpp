@@ -15,16 +15,23 @@ struct Finalizer {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
 
-} // namespace
+using Connection = std::unique_ptr<sqlite3, Closer>;
 
-void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initializer_list<std::u16string_view> texts)
+Connection Open(const ScratchDatabase& database)
 {
     sqlite3* opened = nullptr;
     const int rc = sqlite3_open16(database.path().u16string().c_str(), &opened);
-    const std::unique_ptr<sqlite3, Closer> connection(opened);
+    Connection connection(opened);
+    if (rc != SQLITE_OK)
+        throw std::runtime_error("cannot open the scratch database");
+    return connection;
+}
+
+void Run(sqlite3* connection, const char* sql, std::initializer_list<std::u16string_view> texts)
+{
     sqlite3_stmt* prepared = nullptr;
-    if (rc != SQLITE_OK || sqlite3_prepare_v2(opened, sql, -1, &prepared, nullptr) != SQLITE_OK)
-        throw std::runtime_error(sqlite3_errmsg(opened));
+    if (sqlite3_prepare_v2(connection, sql, -1, &prepared, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(connection));
     const std::unique_ptr<sqlite3_stmt, Finalizer> statement(prepared);
     int position = 1;
     for (std::u16string_view text : texts) {
@@ -33,14 +40,32 @@ void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initia
                             SQLITE_TRANSIENT);
     }
     if (sqlite3_step(prepared) != SQLITE_DONE)
-        throw std::runtime_error(sqlite3_errmsg(opened));
+        throw std::runtime_error(sqlite3_errmsg(connection));
+}
+
+} // namespace
+
+void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initializer_list<std::u16string_view> texts)
+{
+    Run(Open(database).get(), sql, texts);
 }
 
 void AddAssayRow(const ScratchDatabase& database, int64_t id, std::u16string_view filename)
 {
-    const std::string sql = "INSERT INTO assay VALUES (" + std::to_string(id) +
-                            ", 1767000000, ?1, 'Раствор град1', 'Вода в масле', 'ЗЮЛК', 1);";
-    ExecWithTexts(database, sql.c_str(), {filename});
+    AddAssayRows(database, id, {std::u16string(filename)});
+}
+
+void AddAssayRows(const ScratchDatabase& database, int64_t firstId, const std::vector<std::u16string>& filenames)
+{
+    const Connection connection = Open(database);
+    Run(connection.get(), "BEGIN;", {});
+    int64_t id = firstId;
+    for (const std::u16string& filename : filenames) {
+        const std::string sql = "INSERT INTO assay VALUES (" + std::to_string(id++) +
+                                ", 1767000000, ?1, 'Раствор град1', 'Вода в масле', 'ЗЮЛК', 1);";
+        Run(connection.get(), sql.c_str(), {filename});
+    }
+    Run(connection.get(), "COMMIT;", {});
 }
 
 void AddPeakRow(const ScratchDatabase& database, int64_t assayId, double time)

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The host's [assay] and [peak] tables with the column types the host gives them.
 inline constexpr char kHostSchema[] =
@@ -22,6 +23,8 @@ void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initia
 
 // One calibration assay row (date 1767000000, sample "Раствор град1") naming the file.
 void AddAssayRow(const ScratchDatabase& database, int64_t id, std::u16string_view filename);
+// Such a row for each file, with the ids firstId, firstId + 1, ..., written in one transaction.
+void AddAssayRows(const ScratchDatabase& database, int64_t firstId, const std::vector<std::u16string>& filenames);
 
 // One water peak of the assay on channel 1 at the time, height 100.
 void AddPeakRow(const ScratchDatabase& database, int64_t assayId, double time);
