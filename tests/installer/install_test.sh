@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The installer as an administrator uses it, under Wine in the build's own prefix:
+#   tests/installer/install_test.sh BUILD_DIR
+# packs the build's modules (scripts/package), installs silently into a folder given with /D=, checks the
+# files, the style sheet in the public documents and the Add/Remove Programs entry, lets hostsim load the
+# installed module and make a report with the installed style sheet, reinstalls over a locally edited style
+# sheet (kept, unless /REPLACESTYLESHEET), and uninstalls silently: nothing of the installation may remain,
+# except a style sheet the laboratory edited.
+# A 64-bit build makes an amd64 installer and runs under 64-bit Wine; a 32-bit build needs 32-bit Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(realpath "${1:?usage: install_test.sh BUILD_DIR}")
+work=$build/tests/installer/work
+rm -rf "$work"
+mkdir -p "$work"
+
+case $(x86_64-w64-mingw32-objdump -f "$build/plugin/talvex7.dll" | sed -n 's/.*file format //p') in
+  pei-x86-64) export WINELOADER=/usr/lib/wine/wine64; unset WINEARCH ;;
+  *) export WINELOADER=/usr/lib/wine/wine WINEARCH=win32 ;;
+esac
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The prefix is made once per build folder, under the lock the other Windows tests take for it.
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.talvex-ready" ]; then
+    "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+    touch "$WINEPREFIX/.talvex-ready"
+  fi
+) 9>"$WINEPREFIX.lock"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { # description command...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else fail "$what"; fi
+}
+# Runs a Windows program and waits until every process it started has ended (the uninstaller hands its
+# work to a copy of itself in the temporary folder and returns at once).
+run() { "$WINELOADER" "$@" >/dev/null 2>&1; local rc=$?; wineserver -w; return $rc; }
+
+drive_c=$WINEPREFIX/drive_c
+plugins_windows='C:\talvex7 installer test\Host Plugins'
+plugins=$drive_c/talvex7\ installer\ test/Host\ Plugins
+public=$drive_c/users/Public/Documents
+sheet=$public/Veltrox4/talvex7/Report.xsl
+uninstaller=$plugins/talvex7-uninstall.exe
+# The uninstall key's line in Wine's registry file, which doubles every backslash.
+export UNINSTALL_KEY='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\talvex7]'
+
+# Other tests leave a style sheet in the prefix's public documents: it waits aside while this test runs.
+aside=$public/Veltrox4.before-installer-test
+[ -e "$aside" ] && rm -rf "$aside"
+[ -e "$public/Veltrox4" ] && mv "$public/Veltrox4" "$aside"
+cleanup() {
+  [ -f "$uninstaller" ] && run "$(winepath_of "$uninstaller")" /S
+  rm -rf "$drive_c/talvex7 installer test" "$public/Veltrox4"
+  [ -e "$aside" ] && mv "$aside" "$public/Veltrox4"
+  return 0
+}
+winepath_of() { printf 'C:\\%s' "$(realpath --relative-to="$drive_c" "$1" | tr / '\\')"; }
+trap cleanup EXIT
+rm -rf "$drive_c/talvex7 installer test"
+
+# The uninstall entry as the registry file holds it (Wine writes it out when the prefix's server ends).
+entry() { awk 'index($0, ENVIRON["UNINSTALL_KEY"]) == 1 {found = 1; next} /^\[/ {found = 0} found' "$WINEPREFIX/system.reg"; }
+entry_has() { entry | grep -qF -- "$1"; }
+no_entry() { ! grep -qF -- "$UNINSTALL_KEY" "$WINEPREFIX/system.reg"; }
+same() { cmp -s "$1" "$2"; }
+missing() { [ ! -e "$1" ]; }
+# /D= takes the rest of the command line, blanks included, unquoted: Wine would quote an argument with
+# blanks, so the command line goes through cmd as an administrator types it.
+install() { (cd "$work" && run cmd /c "talvex7-setup.exe /S $* /D=$plugins_windows"); }
+
+echo "== package"
+"$root/scripts/package" "$build" "$work/talvex7-setup.exe" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+
+echo "== silent installation into '$plugins_windows'"
+check "installer exits 0" install
+check "talvex7.dll installed" same "$build/plugin/talvex7.dll" "$plugins/talvex7.dll"
+check "talvex7ENU.dll installed" same "$build/res/talvex7ENU.dll" "$plugins/talvex7ENU.dll"
+check "uninstaller beside the module" test -f "$uninstaller"
+check "default style sheet in the public documents" same "$root/stylesheet/Report.xsl" "$sheet"
+check "Add/Remove Programs entry: version" entry_has '"DisplayVersion"="1.0.0.0"'
+check "Add/Remove Programs entry: uninstaller" \
+  entry_has '"UninstallString"="\"C:\\talvex7 installer test\\Host Plugins\\talvex7-uninstall.exe\""'
+check "Add/Remove Programs entry: silent uninstallation" entry_has 'talvex7-uninstall.exe\" /S"'
+check "Add/Remove Programs entry: name" entry_has '"DisplayName"="talvex7: '
+
+echo "== hostsim loads the installed module and makes a report with the installed style sheet"
+report_with_installed() { # pattern the report must contain
+  local display=() output path
+  [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a)
+  output=$(cd "$work" && printf 'start\nmenu\nclick 1010\nreport\nunload\n' |
+    "${display[@]}" "$WINELOADER" "$build/hostsim/hostsim.exe" --plugin "$plugins_windows\\talvex7.dll" \
+      --language 0419 --script - 2>/dev/null | tr -d '\r')
+  wineserver -w
+  path=$(printf '%s\n' "$output" | sed -n 's/^report \(.:\\.*\)/\1/p')
+  if [ -z "$path" ]; then
+    echo "hostsim printed: $output"
+    return 1
+  fi
+  path=$drive_c/$(printf '%s' "${path#?:\\}" | tr '\\' /)
+  grep -qF -- "$1" "$path"
+}
+check "report from the installed module and style sheet" report_with_installed 'Расчёт-462 ЗЮЛК-04-04 Нарвелин'
+
+echo "== reinstallation over a locally edited style sheet"
+sed -i 's|<h2>Хроматограммы</h2>|<h2>Хроматограммы (лаборатория 7)</h2>|' "$sheet"
+cp "$sheet" "$work/edited.xsl"
+check "installer exits 0" install
+check "edited style sheet kept" same "$work/edited.xsl" "$sheet"
+check "report uses the kept style sheet" report_with_installed 'Хроматограммы (лаборатория 7)'
+check "installer with /REPLACESTYLESHEET exits 0" install /REPLACESTYLESHEET
+check "style sheet replaced on request" same "$root/stylesheet/Report.xsl" "$sheet"
+
+echo "== silent uninstallation"
+check "uninstaller exits 0" run "$plugins_windows\\talvex7-uninstall.exe" /S
+check "modules removed" missing "$plugins/talvex7.dll"
+check "language module removed" missing "$plugins/talvex7ENU.dll"
+check "uninstaller removed" missing "$uninstaller"
+check "plug-in folders the installer made removed" missing "$drive_c/talvex7 installer test"
+check "style sheet and its folders removed" missing "$public/Veltrox4"
+check "Add/Remove Programs entry removed" no_entry
+
+echo "== the host's own plug-in folder, and a style sheet the laboratory edited"
+mkdir -p "$plugins"
+printf 'a plug-in of the host\n' >"$plugins/other.dll"
+check "installer exits 0" install
+sed -i 's|<h2>Массы</h2>|<h2>Массы, г</h2>|' "$sheet"
+cp "$sheet" "$work/edited.xsl"
+check "uninstaller exits 0" run "$plugins_windows\\talvex7-uninstall.exe" /S
+check "edited style sheet kept" same "$work/edited.xsl" "$sheet"
+check "modules removed" missing "$plugins/talvex7.dll"
+check "uninstaller removed" missing "$uninstaller"
+check "the host's plug-in and folder kept" test -f "$plugins/other.dll"
+check "Add/Remove Programs entry removed" no_entry
+
+echo "installer test: $failures failure(s)"
+[ "$failures" -eq 0 ]
