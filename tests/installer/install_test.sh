@@ -14,20 +14,13 @@ work=$build/tests/installer/work
 rm -rf "$work"
 mkdir -p "$work"
 
+# Programs run through cmake/wine-run, in the build's prefix, with the Wine of the build's kind.
 case $(x86_64-w64-mingw32-objdump -f "$build/plugin/talvex7.dll" | sed -n 's/.*file format //p') in
-  pei-x86-64) export WINELOADER=/usr/lib/wine/wine64; unset WINEARCH ;;
-  *) export WINELOADER=/usr/lib/wine/wine WINEARCH=win32 ;;
+  pei-x86-64) export WINEARCH=win64 ;;
+  *) export WINEARCH=win32 ;;
 esac
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The prefix is made once per build folder, under the lock the other Windows tests take for it.
-(
-  flock 9
-  if [ ! -f "$WINEPREFIX/.talvex-ready" ]; then
-    "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
-    wineserver -w || true
-    touch "$WINEPREFIX/.talvex-ready"
-  fi
-) 9>"$WINEPREFIX.lock"
+export WINEPREFIX=$build/wineprefix
+wine_run=$root/cmake/wine-run
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -37,7 +30,7 @@ check() { # description command...
 }
 # Runs a Windows program and waits until every process it started has ended (the uninstaller hands its
 # work to a copy of itself in the temporary folder and returns at once).
-run() { "$WINELOADER" "$@" >/dev/null 2>&1; local rc=$?; wineserver -w; return $rc; }
+run() { "$wine_run" "$@" >/dev/null 2>&1; local rc=$?; wineserver -w; return $rc; }
 
 drive_c=$WINEPREFIX/drive_c
 plugins_windows='C:\talvex7 installer test\Host Plugins'
@@ -92,7 +85,7 @@ report_with_installed() { # pattern the report must contain
   local display=() output path
   [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a)
   output=$(cd "$work" && printf 'start\nmenu\nclick 1010\nreport\nunload\n' |
-    "${display[@]}" "$WINELOADER" "$build/hostsim/hostsim.exe" --plugin "$plugins_windows\\talvex7.dll" \
+    "${display[@]}" "$wine_run" "$build/hostsim/hostsim.exe" --plugin "$plugins_windows\\talvex7.dll" \
       --language 0419 --script - 2>/dev/null | tr -d '\r')
   wineserver -w
   path=$(printf '%s\n' "$output" | sed -n 's/^report \(.:\\.*\)/\1/p')
