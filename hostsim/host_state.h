@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "plugin/host_interface.h"
+
 // An entry "MainMenu/CreateNewMenu" received.
 struct MenuEntry {
     std::wstring path;
@@ -26,6 +28,9 @@ struct HostState {
     // Files "Main/OpenAssayFile" was asked to open, since the last `opened`.
     std::vector<std::wstring> opened;
     std::deque<PickAnswer> pickAnswers;
+    // The picker the analyst answers (owner window, the plug-in's buffer) when no answer is queued; set only
+    // when hostsim runs without a script, so that a script never waits on a window.
+    std::function<HostValue(HWND owner, const IdBuffer* buffer)> showPicker;
     // Message box texts since the last `messages`.
     std::vector<std::wstring> messages;
     // Set-changed messages since the last `notified`.

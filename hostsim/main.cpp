@@ -15,6 +15,7 @@
 #include "hostsim/message_pump.h"
 #include "hostsim/message_recorder.h"
 #include "hostsim/options.h"
+#include "hostsim/pick_assays.h"
 #include "hostsim/plugin_module.h"
 #include "hostsim/profile_store.h"
 #include "hostsim/script.h"
@@ -25,6 +26,7 @@ namespace {
 
 // The workstation's own life: load, announce the modules, run until the window closes, unload.
 int RunInteractive(const Options& options, Host& host, HostState& state, PluginModule& plugin, MainWindow& window) {
+    state.showPicker = [&options](HWND owner, const IdBuffer* buffer) { return PickAssays(owner, options.db, buffer); };
     plugin.Open(options.plugin);
     plugin.Load(host.Interface());
     host.FireEvent(HostEvent::ModulesLoaded);

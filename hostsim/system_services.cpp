@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "hostsim/host.h"
 #include "hostsim/host_state.h"
+#include "hostsim/picker_answer.h"
 #include "hostsim/services.h"
 
 namespace {
@@ -11,15 +10,13 @@ T* Pointer(HostValue value) {
     return reinterpret_cast<T*>(value);
 }
 
-// Writes the queued ids (never beyond the buffer) and answers the queued count; 0 with nothing queued.
-HostValue AnswerPicker(HostState& state, IdBuffer* buffer) {
-    if (state.pickAnswers.empty()) return 0;
+// Writes the queued ids (never beyond the buffer) and answers the queued count; with nothing queued the
+// analyst's picker answers, or 0 where there is none.
+HostValue AnswerPicker(HostState& state, const IdBuffer* buffer, HWND owner) {
+    if (state.pickAnswers.empty()) return state.showPicker ? state.showPicker(owner, buffer) : 0;
     const PickAnswer answer = state.pickAnswers.front();
     state.pickAnswers.pop_front();
-    if (buffer && buffer->ids) {
-        const size_t room = static_cast<size_t>(std::max<int32_t>(buffer->capacity, 0));
-        std::copy_n(answer.ids.begin(), std::min(room, answer.ids.size()), buffer->ids);
-    }
+    WriteIds(buffer, answer.ids);
     return answer.count;
 }
 
@@ -41,8 +38,10 @@ void AddSystemServices(Host& host, HostState& state, std::optional<uint16_t> lan
         if (state.onMenuEntry) state.onMenuEntry(state.menuEntries.back());
         return 1;
     });
-    host.AddService(HostService::OpenAssayIdDlgEx, [&state](HostValue a, HostValue) {
-        return AnswerPicker(state, Pointer<IdBuffer>(a));
+    host.AddService(HostService::OpenAssayIdDlgEx, [&state](HostValue a, HostValue b) {
+        // b is the plug-in's dialog, the picker's owner; anything that is no window gives an unowned picker.
+        HWND owner = reinterpret_cast<HWND>(b);
+        return AnswerPicker(state, Pointer<const IdBuffer>(a), IsWindow(owner) ? owner : nullptr);
     });
     host.AddService(HostService::OpenAssayFile, [&state](HostValue, HostValue b) -> HostValue {
         const auto* path = Pointer<const wchar_t>(b);

@@ -1,0 +1,143 @@
+#include "hostsim/assay_picker.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "hostsim/assay_rows.h"
+#include "hostsim/dialog_template.h"
+#include "hostsim/log.h"
+#include "hostsim/text_output.h"
+#include "report/time_text.h"
+
+namespace {
+
+constexpr WORD kListId = 100;
+
+struct Column {
+    const wchar_t* title;
+    int format;
+};
+constexpr Column kColumns[] = {
+    {L"Номер", LVCFMT_RIGHT}, {L"Дата", LVCFMT_LEFT},  {L"Проба", LVCFMT_LEFT},
+    {L"Методика", LVCFMT_LEFT}, {L"Файл", LVCFMT_LEFT},
+};
+
+DialogTemplate PickerTemplate() {
+    DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 420, 240,
+                          L"Выбор хроматограмм", 8, L"MS Shell Dlg");
+    dialog.AddControl(WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 7, 7, 406, 204, kListId,
+                      WC_LISTVIEWW, L"");
+    dialog.AddControl(WS_TABSTOP | BS_DEFPUSHBUTTON, 306, 219, 50, 14, IDOK, L"Button", L"OK");
+    dialog.AddControl(WS_TABSTOP | BS_PUSHBUTTON, 363, 219, 50, 14, IDCANCEL, L"Button", L"Отмена");
+    return dialog;
+}
+
+// The texts of a row, in column order.
+std::vector<std::wstring> RowTexts(const AssayRow& row) {
+    return {std::to_wstring(row.id), AnalyseTimeText(row.date), row.sample, row.method, row.filename};
+}
+
+class AssayPicker {
+public:
+    explicit AssayPicker(const std::vector<AssayRow>& rows) : rows_(rows) {}
+
+    std::vector<int32_t> Run(HWND owner) {
+        const DialogTemplate dialog = PickerTemplate();
+        const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner, &DialogProc,
+                                                       reinterpret_cast<LPARAM>(this));
+        if (result == -1 || result == 0) throw std::runtime_error("the assay picker could not be created");
+        return chosen_;
+    }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<AssayPicker*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        if (!self) return FALSE;
+        try {
+            return self->OnMessage(dialog, message, wParam, lParam);
+        } catch (const std::exception& error) {
+            Log(L"assay picker: " + FromUtf8(error.what()));
+        } catch (...) {
+            Log(L"assay picker: unknown failure");
+        }
+        // Whatever failed, the analyst is not left with a half-filled picker: it ends as cancelled.
+        self->chosen_.clear();
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+
+    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+        case WM_INITDIALOG:
+            Fill(GetDlgItem(dialog, kListId));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                Finish(dialog, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        case WM_NOTIFY: {
+            const auto* item = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
+            if (item->hdr.idFrom == kListId && item->hdr.code == NM_DBLCLK && item->iItem >= 0) {
+                Finish(dialog, IDOK);
+                return TRUE;
+            }
+            return FALSE;
+        }
+        }
+        return FALSE;
+    }
+
+    void Fill(HWND list) const {
+        ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+            LVCOLUMNW column{LVCF_TEXT | LVCF_FMT};
+            column.fmt = kColumns[i].format;
+            column.pszText = const_cast<wchar_t*>(kColumns[i].title);
+            ListView_InsertColumn(list, i, &column);
+        }
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            const std::vector<std::wstring> texts = RowTexts(rows_[i]);
+            LVITEMW item{LVIF_TEXT | LVIF_PARAM};
+            item.iItem = static_cast<int>(i);
+            item.pszText = const_cast<wchar_t*>(texts[0].c_str());
+            item.lParam = static_cast<LPARAM>(i);
+            const int row = ListView_InsertItem(list, &item);
+            for (int column = 1; column < static_cast<int>(texts.size()); ++column)
+                ListView_SetItemText(list, row, column, const_cast<wchar_t*>(texts[column].c_str()));
+        }
+        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+            ListView_SetColumnWidth(list, i, LVSCW_AUTOSIZE_USEHEADER);
+    }
+
+    void Finish(HWND dialog, int command) {
+        chosen_.clear();
+        if (command == IDOK) {
+            HWND list = GetDlgItem(dialog, kListId);
+            for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+                 row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+                LVITEMW item{LVIF_PARAM};
+                item.iItem = row;
+                ListView_GetItem(list, &item);
+                // The plug-in reads the 32 bits back as the unsigned id.
+                chosen_.push_back(static_cast<int32_t>(rows_.at(static_cast<size_t>(item.lParam)).id));
+            }
+        }
+        EndDialog(dialog, command);
+    }
+
+    const std::vector<AssayRow>& rows_;
+    std::vector<int32_t> chosen_;
+};
+
+}  // namespace
+
+std::vector<int32_t> ShowAssayPicker(HWND owner, const std::vector<AssayRow>& rows) {
+    // The list view's class, also where the program registered no common controls of its own.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    return AssayPicker(rows).Run(owner);
+}
