@@ -79,7 +79,13 @@ int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
     channel.number = header[0];
     channel.blockValueA = Field<double>(header + 8);
     channel.blockValueB = Field<double>(header + 16);
-    channel.samples.resize(static_cast<size_t>(count));
+    try {
+        channel.samples.resize(static_cast<size_t>(count));
+    } catch (const std::bad_alloc&) {
+        // A count the file can satisfy may still not fit the process: a 32-bit host reading a file of
+        // hundreds of megabytes. Its samples cannot be read, as with a count the file cannot satisfy.
+        return CVeltroxFile4::kBadSampleCount;
+    }
     if (!cursor.ReadExactly(channel.samples.data(), channel.samples.size() * sizeof(float)))
         return CVeltroxFile4::kBadSampleCount;
     channels.push_back(std::move(channel));
