@@ -1,0 +1,37 @@
+#pragma once
+// The console reporter that also keeps each benchmark's time per iteration, so that a program can print the
+// ratio of a benchmark to its bare baseline measured in the same run, on the same loaded machine.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
+    }
+
+    // Prints "measured / baseline (what): R real, C CPU" when both ran.
+    void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const
+    {
+        const auto top = times_.find(measured);
+        const auto bottom = times_.find(baseline);
+        if (top == times_.end() || bottom == times_.end())
+            return;
+        std::printf("%s / %s (%s): %.3f real, %.3f CPU\n", measured.c_str(), baseline.c_str(), what,
+                    top->second.first / bottom->second.first, top->second.second / bottom->second.second);
+    }
+
+private:
+    std::map<std::string, std::pair<double, double>> times_;
+};
