@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -151,7 +151,7 @@ TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry)
         ExpectEntryFromFile(set.entry(static_cast<int>(i)), fileError, reader, loadResult);
     }
     RecordProperty("files", static_cast<int>(files.size()));
-    std::printf("%zu chromatogram files replayed through LoadAssay\n", files.size());
+    std::cout << files.size() << " chromatogram files replayed through LoadAssay\n";
 }
 
 } // namespace
