@@ -19,7 +19,7 @@ std::wstring BesideTheProgram(const wchar_t* file) {
 }
 
 // The whole version resource of a file, empty when it has none.
-std::vector<BYTE> VersionResource(const std::wstring& file) {
+std::vector<BYTE> ReadVersionResource(const std::wstring& file) {
     const DWORD size = GetFileVersionInfoSizeW(file.c_str(), nullptr);
     std::vector<BYTE> data(size);
     if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, data.data())) data.clear();
@@ -59,61 +59,63 @@ const ModuleVersion kModules[] = {
      L"talvex7ENU"},
 };
 
-TEST(VersionResource, NumbersAndFileType) {
-    for (const ModuleVersion& module : kModules) {
-        SCOPED_TRACE(Ascii(module.file));
-        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
-        ASSERT_FALSE(resource.empty());
-        UINT length = 0;
-        const auto* fixed = Query<VS_FIXEDFILEINFO>(resource, L"\\", &length);
-        ASSERT_NE(fixed, nullptr);
-        ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
-        EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-        EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
-        EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000u);
-        // A release build: no debug, pre-release, patched or private flag.
-        EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u);
-        EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
-        EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+class VersionResource : public testing::TestWithParam<ModuleVersion> {
+protected:
+    void SetUp() override {
+        resource_ = ReadVersionResource(BesideTheProgram(GetParam().file));
+        ASSERT_FALSE(resource_.empty());
+    }
+
+    std::vector<BYTE> resource_;
+};
+
+TEST_P(VersionResource, NumbersAndFileType) {
+    UINT length = 0;
+    const auto* fixed = Query<VS_FIXEDFILEINFO>(resource_, L"\\", &length);
+    ASSERT_NE(fixed, nullptr);
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000u);
+    // A release build: no debug, pre-release, patched or private flag.
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+}
+
+TEST_P(VersionResource, OneStringTableInTheModulesLanguage) {
+    UINT length = 0;
+    const auto* translation = Query<WORD>(resource_, L"\\VarFileInfo\\Translation", &length);
+    ASSERT_NE(translation, nullptr);
+    // Exactly one language and code page pair: the language's own, Unicode texts.
+    ASSERT_EQ(length, 2 * sizeof(WORD));
+    EXPECT_EQ(translation[0], GetParam().language);
+    EXPECT_EQ(translation[1], 1200);
+}
+
+TEST_P(VersionResource, Texts) {
+    const ModuleVersion& module = GetParam();
+    const std::pair<const wchar_t*, std::wstring> expected[] = {
+        {L"CompanyName", L"talvex7 developers"},
+        {L"FileDescription", module.description},
+        {L"FileVersion", L"1.0.0.0"},
+        {L"InternalName", module.internalName},
+        {L"LegalCopyright", L"Copyright (C) 2026 talvex7 developers"},
+        {L"OriginalFilename", module.file},
+        {L"ProductName", L"talvex7"},
+        {L"ProductVersion", L"1.0.0.0"},
+    };
+    for (const auto& [name, text] : expected) {
+        EXPECT_EQ(Text(resource_, module.block, name), text) << Ascii(name);
     }
 }
 
-TEST(VersionResource, OneStringTableInTheModulesLanguage) {
-    for (const ModuleVersion& module : kModules) {
-        SCOPED_TRACE(Ascii(module.file));
-        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
-        ASSERT_FALSE(resource.empty());
-        UINT length = 0;
-        const auto* translation = Query<WORD>(resource, L"\\VarFileInfo\\Translation", &length);
-        ASSERT_NE(translation, nullptr);
-        // Exactly one language and code page pair: the language's own, Unicode texts.
-        ASSERT_EQ(length, 2 * sizeof(WORD));
-        EXPECT_EQ(translation[0], module.language);
-        EXPECT_EQ(translation[1], 1200);
-    }
-}
-
-TEST(VersionResource, Texts) {
-    for (const ModuleVersion& module : kModules) {
-        SCOPED_TRACE(Ascii(module.file));
-        std::vector<BYTE> resource = VersionResource(BesideTheProgram(module.file));
-        ASSERT_FALSE(resource.empty());
-        const std::pair<const wchar_t*, std::wstring> expected[] = {
-            {L"CompanyName", L"talvex7 developers"},
-            {L"FileDescription", module.description},
-            {L"FileVersion", L"1.0.0.0"},
-            {L"InternalName", module.internalName},
-            {L"LegalCopyright", L"Copyright (C) 2026 talvex7 developers"},
-            {L"OriginalFilename", module.file},
-            {L"ProductName", L"talvex7"},
-            {L"ProductVersion", L"1.0.0.0"},
-        };
-        for (const auto& [name, text] : expected) {
-            EXPECT_EQ(Text(resource, module.block, name), text) << Ascii(name);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Modules, VersionResource, testing::ValuesIn(kModules),
+                         [](const testing::TestParamInfo<ModuleVersion>& info) {
+                             const std::string file = Ascii(info.param.file);
+                             return file.substr(0, file.find('.'));
+                         });
 
 }  // namespace
