@@ -13,6 +13,8 @@
 namespace {
 
 constexpr WORD kListId = 100;
+// Room around a header's title, in pixels, for its margins and the sort arrow's place.
+constexpr int kHeaderPadding = 24;
 
 struct Column {
     const wchar_t* title;
@@ -24,7 +26,7 @@ constexpr Column kColumns[] = {
 };
 
 DialogTemplate PickerTemplate() {
-    DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 420, 240,
+    DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_CENTER, 420, 240,
                           L"Выбор хроматограмм", 8, L"MS Shell Dlg");
     dialog.AddControl(WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 7, 7, 406, 204, kListId,
                       WC_LISTVIEWW, L"");
@@ -72,6 +74,16 @@ private:
         switch (message) {
         case WM_INITDIALOG:
             Fill(GetDlgItem(dialog, kListId));
+            RecordLayout(dialog);
+            // The keyboard starts in the list, on its first row.
+            ListView_SetItemState(GetDlgItem(dialog, kListId), 0, LVIS_FOCUSED, LVIS_FOCUSED);
+            SetFocus(GetDlgItem(dialog, kListId));
+            return FALSE;
+        case WM_SIZE:
+            ApplyLayout(dialog, LOWORD(lParam), HIWORD(lParam));
+            return TRUE;
+        case WM_GETMINMAXINFO:
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = minimumSize_;
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -109,8 +121,40 @@ private:
             for (int column = 1; column < static_cast<int>(texts.size()); ++column)
                 ListView_SetItemText(list, row, column, const_cast<wchar_t*>(texts[column].c_str()));
         }
-        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-            ListView_SetColumnWidth(list, i, LVSCW_AUTOSIZE_USEHEADER);
+        // As wide as the longest text, never narrower than the header's title (the last column is not
+        // stretched to the list's edge: a long path scrolls instead).
+        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+            ListView_SetColumnWidth(list, i, LVSCW_AUTOSIZE);
+            const int title = ListView_GetStringWidth(list, kColumns[i].title) + kHeaderPadding;
+            if (ListView_GetColumnWidth(list, i) < title) ListView_SetColumnWidth(list, i, title);
+        }
+    }
+
+    // The template's places: the smallest size, and each control's rectangle at that size.
+    void RecordLayout(HWND dialog) {
+        RECT window{};
+        GetWindowRect(dialog, &window);
+        minimumSize_ = {window.right - window.left, window.bottom - window.top};
+        GetClientRect(dialog, &client_);
+        for (Anchor& anchor : anchors_) {
+            GetWindowRect(GetDlgItem(dialog, anchor.id), &anchor.rect);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&anchor.rect), 2);
+        }
+        layoutRecorded_ = true;
+    }
+
+    // The list takes what the dialog grew by; the buttons keep to the lower right corner.
+    void ApplyLayout(HWND dialog, int width, int height) const {
+        if (!layoutRecorded_) return;
+        const int dx = width - client_.right;
+        const int dy = height - client_.bottom;
+        for (const Anchor& anchor : anchors_) {
+            const RECT& r = anchor.rect;
+            if (anchor.grows)
+                MoveWindow(GetDlgItem(dialog, anchor.id), r.left, r.top, r.right - r.left + dx, r.bottom - r.top + dy, TRUE);
+            else
+                MoveWindow(GetDlgItem(dialog, anchor.id), r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+        }
     }
 
     void Finish(HWND dialog, int command) {
@@ -129,8 +173,18 @@ private:
         EndDialog(dialog, command);
     }
 
+    struct Anchor {
+        int id;
+        bool grows;
+        RECT rect;
+    };
+
     const std::vector<AssayRow>& rows_;
     std::vector<int32_t> chosen_;
+    Anchor anchors_[3] = {{kListId, true, {}}, {IDOK, false, {}}, {IDCANCEL, false, {}}};
+    RECT client_{};
+    POINT minimumSize_{};
+    bool layoutRecorded_ = false;
 };
 
 }  // namespace
