@@ -262,6 +262,25 @@ TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen)
     }
 }
 
+TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage)
+{
+    Scene scene;
+    const std::wstring folder = scene.database().folder().wstring();
+    for (const std::wstring& filename : {folder, folder + L"/nothing.chr", std::wstring()}) {
+        SCOPED_TRACE(std::string(filename.begin(), filename.end()));
+        ExecWithTexts(scene.database(), "UPDATE assay SET filename = ?1 WHERE id = 2;",
+                      {std::u16string(filename.begin(), filename.end())});
+        SampleSet set;
+        std::wstring fileError;
+        DataBase::Handle handle;
+        ASSERT_EQ(LoadAssay(handle, set, 2, &fileError), 0);
+        EXPECT_EQ(fileError, L"Ошибка загрузки файла: '" + filename + L"'");
+        EXPECT_TRUE(set.entry(0).channels.empty());
+        EXPECT_TRUE(set.entry(0).traces.empty());
+        EXPECT_EQ(set.entry(0).peaks.size(), 1u);
+    }
+}
+
 // A value of one column as the entry holds it: numbers widened to 64 bits, texts as they are.
 using Value = std::variant<int64_t, double, std::wstring>;
 
