@@ -151,6 +151,22 @@ std::string DocumentWith(const std::string& inner)
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<root version=\"1\">" + inner + "</root>\n";
 }
 
+std::vector<uint32_t> Numbers(const CVeltroxFile4& file)
+{
+    std::vector<uint32_t> numbers;
+    for (const ChannelRecord& channel : file.channels)
+        numbers.push_back(channel.number);
+    return numbers;
+}
+
+bool AnyTable(const CVeltroxFile4& file)
+{
+    for (const ChannelRecord& channel : file.channels)
+        if (!channel.table.empty())
+            return true;
+    return false;
+}
+
 bool operator==(const PeakTableItem& a, const PeakTableItem& b) { return Fields(a) == Fields(b); }
 bool operator==(const ChannelRecord& a, const ChannelRecord& b) { return Fields(a) == Fields(b); }
 bool operator==(const ColumnRecord& a, const ColumnRecord& b) { return Fields(a) == Fields(b); }

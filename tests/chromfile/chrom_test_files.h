@@ -40,6 +40,12 @@ ChromFileSpec FullSpec();
 // A document "root" holding inner, as the document part of a file.
 std::string DocumentWith(const std::string& inner);
 
+// The channel numbers the reader holds, in order.
+std::vector<uint32_t> Numbers(const CVeltroxFile4& file);
+
+// Whether any channel the reader holds has a peak table.
+bool AnyTable(const CVeltroxFile4& file);
+
 bool operator==(const PeakTableItem& a, const PeakTableItem& b);
 bool operator==(const ChannelRecord& a, const ChannelRecord& b);
 bool operator==(const ColumnRecord& a, const ColumnRecord& b);

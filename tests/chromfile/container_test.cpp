@@ -24,22 +24,6 @@ CVeltroxFile4 PreviouslyLoaded()
     return file;
 }
 
-std::vector<uint32_t> Numbers(const CVeltroxFile4& file)
-{
-    std::vector<uint32_t> numbers;
-    for (const ChannelRecord& channel : file.channels)
-        numbers.push_back(channel.number);
-    return numbers;
-}
-
-bool AnyTable(const CVeltroxFile4& file)
-{
-    for (const ChannelRecord& channel : file.channels)
-        if (!channel.table.empty())
-            return true;
-    return false;
-}
-
 void SetCount(std::string& bytes, size_t blockStart, uint64_t count)
 {
     std::memcpy(&bytes[blockStart + 24], &count, sizeof count);

@@ -32,22 +32,6 @@ CVeltroxFile4 PreviouslyLoaded()
     return file;
 }
 
-std::vector<uint32_t> Numbers(const CVeltroxFile4& file)
-{
-    std::vector<uint32_t> numbers;
-    for (const ChannelRecord& channel : file.channels)
-        numbers.push_back(channel.number);
-    return numbers;
-}
-
-bool AnyTable(const CVeltroxFile4& file)
-{
-    for (const ChannelRecord& channel : file.channels)
-        if (!channel.table.empty())
-            return true;
-    return false;
-}
-
 // Every block shape in one version-1 file: samples or none, the lowest and highest numbers, peaks on several
 // channels and none on one.
 ChromFileSpec ShapesSpec()
