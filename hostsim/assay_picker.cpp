@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <stdexcept>
+#include <string>
 
 #include "hostsim/assay_rows.h"
 #include "hostsim/dialog_template.h"

@@ -188,18 +188,18 @@ public:
     bool Abandoned() const { return abandoned_; }
 
 private:
+    // A window-enumeration callback is a stdcall function, which a lambda is not on i686.
+    static BOOL CALLBACK IsPicker(HWND window, LPARAM data) {
+        wchar_t title[64] = {};
+        GetWindowTextW(window, title, 64);
+        if (!IsWindowVisible(window) || wcscmp(title, L"Выбор хроматограмм") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(data) = window;
+        return FALSE;
+    }
+
     static HWND FindPicker() {
         HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                wchar_t title[64] = {};
-                GetWindowTextW(window, title, 64);
-                if (!IsWindowVisible(window) || wcscmp(title, L"Выбор хроматограмм") != 0) return TRUE;
-                *reinterpret_cast<HWND*>(data) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(GetCurrentThreadId(), &IsPicker, reinterpret_cast<LPARAM>(&found));
         return found;
     }
 
