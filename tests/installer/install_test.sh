@@ -43,17 +43,21 @@ export UNINSTALL_KEY='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\
 
 # Other tests leave a style sheet in the prefix's public documents: it waits aside while this test runs.
 aside=$public/Veltrox4.before-installer-test
-[ -e "$aside" ] && rm -rf "$aside"
-[ -e "$public/Veltrox4" ] && mv "$public/Veltrox4" "$aside"
-cleanup() {
-  [ -f "$uninstaller" ] && run "$(winepath_of "$uninstaller")" /S
-  rm -rf "$drive_c/talvex7 installer test" "$public/Veltrox4"
-  [ -e "$aside" ] && mv "$aside" "$public/Veltrox4"
-  return 0
-}
 winepath_of() { printf 'C:\\%s' "$(realpath --relative-to="$drive_c" "$1" | tr / '\\')"; }
-trap cleanup EXIT
-rm -rf "$drive_c/talvex7 installer test"
+remove_installation() {
+  [ ! -f "$uninstaller" ] || run "$(winepath_of "$uninstaller")" /S || true
+  rm -rf "$drive_c/talvex7 installer test"
+}
+# The test's public documents go; the ones from before come back.
+restore_public() {
+  rm -rf "$public/Veltrox4"
+  [ ! -e "$aside" ] || mv "$aside" "$public/Veltrox4"
+}
+# What an interrupted run left goes first.
+remove_installation
+[ ! -e "$aside" ] || restore_public
+[ ! -e "$public/Veltrox4" ] || mv "$public/Veltrox4" "$aside"
+trap 'remove_installation; restore_public' EXIT
 
 # The uninstall entry as the registry file holds it (Wine writes it out when the prefix's server ends).
 entry() { awk 'index($0, ENVIRON["UNINSTALL_KEY"]) == 1 {found = 1; next} /^\[/ {found = 0} found' "$WINEPREFIX/system.reg"; }
