@@ -18,14 +18,7 @@ constexpr WORD kListId = 100;
 // Room around a header's title, in pixels, for its margins and the sort arrow's place.
 constexpr int kHeaderPadding = 24;
 
-struct Column {
-    const wchar_t* title;
-    int format;
-};
-constexpr Column kColumns[] = {
-    {L"Номер", LVCFMT_RIGHT}, {L"Дата", LVCFMT_LEFT},  {L"Проба", LVCFMT_LEFT},
-    {L"Методика", LVCFMT_LEFT}, {L"Файл", LVCFMT_LEFT},
-};
+constexpr const wchar_t* kColumns[] = {L"Номер", L"Дата", L"Проба", L"Методика", L"Файл"};
 
 DialogTemplate PickerTemplate() {
     DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_CENTER, 420, 240,
@@ -108,9 +101,8 @@ private:
     void Fill(HWND list) const {
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
         for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-            LVCOLUMNW column{LVCF_TEXT | LVCF_FMT};
-            column.fmt = kColumns[i].format;
-            column.pszText = const_cast<wchar_t*>(kColumns[i].title);
+            LVCOLUMNW column{LVCF_TEXT};
+            column.pszText = const_cast<wchar_t*>(kColumns[i]);
             ListView_InsertColumn(list, i, &column);
         }
         for (size_t i = 0; i < rows_.size(); ++i) {
@@ -127,7 +119,7 @@ private:
         // stretched to the list's edge: a long path scrolls instead).
         for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
             ListView_SetColumnWidth(list, i, LVSCW_AUTOSIZE);
-            const int title = ListView_GetStringWidth(list, kColumns[i].title) + kHeaderPadding;
+            const int title = ListView_GetStringWidth(list, kColumns[i]) + kHeaderPadding;
             if (ListView_GetColumnWidth(list, i) < title) ListView_SetColumnWidth(list, i, title);
         }
     }
