@@ -85,13 +85,17 @@ check "Add/Remove Programs entry: silent uninstallation" entry_has 'talvex7-unin
 check "Add/Remove Programs entry: name" entry_has '"DisplayName"="talvex7: '
 
 echo "== hostsim loads the installed module and makes a report with the installed style sheet"
-report_with_installed() { # pattern the report must contain
-  local display=() output path
+# hostsim with the installed module: prints what the script's steps printed.
+hostsim_installed() { # language script
+  local display=()
   [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a)
-  output=$(cd "$work" && printf 'start\nmenu\nclick 1010\nreport\nunload\n' |
-    "${display[@]}" "$wine_run" "$build/hostsim/hostsim.exe" --plugin "$plugins_windows\\talvex7.dll" \
-      --language 0419 --script - 2>/dev/null | tr -d '\r')
+  (cd "$work" && printf '%b' "$2" | "${display[@]}" "$wine_run" "$build/hostsim/hostsim.exe" \
+    --plugin "$plugins_windows\\talvex7.dll" --language "$1" --script - 2>/dev/null | tr -d '\r')
   wineserver -w
+}
+report_with_installed() { # pattern the report must contain
+  local output path
+  output=$(hostsim_installed 0419 'start\nmenu\nclick 1010\nreport\nunload\n')
   path=$(printf '%s\n' "$output" | sed -n 's/^report \(.:\\.*\)/\1/p')
   if [ -z "$path" ]; then
     echo "hostsim printed: $output"
@@ -100,7 +104,13 @@ report_with_installed() { # pattern the report must contain
   path=$drive_c/$(printf '%s' "${path#?:\\}" | tr '\\' /)
   grep -qF -- "$1" "$path"
 }
+english_menu_entry() {
+  local output
+  output=$(hostsim_installed 0409 'start\nmenu-entry\nunload\n')
+  grep -qF 'menu-entry path=Data/Calculations/Narvelin ' <<<"$output"
+}
 check "report from the installed module and style sheet" report_with_installed 'Расчёт-462 ЗЮЛК-04-04 Нарвелин'
+check "installed English language module found beside the module" english_menu_entry
 
 echo "== reinstallation over a locally edited style sheet"
 sed -i 's|<h2>Хроматограммы</h2>|<h2>Хроматограммы (лаборатория 7)</h2>|' "$sheet"
