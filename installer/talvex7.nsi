@@ -3,8 +3,8 @@
 ; Add/Remove Programs that takes away exactly what this installer put there.
 ;
 ; Built by scripts/package, which defines:
-;   TARGET       x86-unicode (the product: 32-bit modules for the 32-bit host) or amd64-unicode
-;                (a 64-bit build, for testing where only 64-bit Windows programs run)
+;   TARGET       x86-unicode (the product: 32-bit modules for the 32-bit host; the default) or
+;                amd64-unicode (a 64-bit build, for testing where only 64-bit Windows programs run)
 ;   MODULE       the built talvex7.dll
 ;   LANGUAGE_MODULE  the built talvex7ENU.dll
 ;   STYLESHEET   the default style sheet, stylesheet/Report.xsl
@@ -13,6 +13,13 @@
 ; Command line (besides NSIS's own /S and /D=folder, which must come last):
 ;   /REPLACESTYLESHEET  replace a style sheet that was changed since it was installed, or that another
 ;                       installation left, without asking (a silent installation keeps it otherwise)
+
+!ifndef TARGET
+  !define TARGET x86-unicode
+!endif
+!ifndef MODULE
+  !error "MODULE, LANGUAGE_MODULE, STYLESHEET and OUTFILE are given by scripts/package"
+!endif
 
 Unicode true
 Target ${TARGET}
