@@ -1,6 +1,7 @@
 #pragma once
 // The console reporter that also keeps each benchmark's time per iteration, so that a program can print the
-// ratio of a benchmark to its bare baseline measured in the same run, on the same loaded machine.
+// ratio of a benchmark to its bare baseline measured in the same run, on the same loaded machine. With
+// --benchmark_repetitions the medians are compared: on a shared machine single runs scatter widely.
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +17,10 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
                 times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
         }
     }
