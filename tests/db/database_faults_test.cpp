@@ -135,72 +135,63 @@ void Overwrite(const std::filesystem::path& path, std::streamoff offset, const s
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The path the module is given for the scene's database.
+enum class Given { Database, MissingFile, Folder };
+
+std::filesystem::path GivenPath(const ScratchDatabase& database, Given given)
+{
+    switch (given) {
+    case Given::MissingFile:
+        return database.folder() / "missing.db";
+    case Given::Folder:
+        return database.folder();
+    case Given::Database:
+        break;
+    }
+    return database.path();
+}
+
+void MakeEmpty(const ScratchDatabase& database)
+{
+    std::filesystem::resize_file(database.path(), 0);
+}
+
+void MakeForeign(const ScratchDatabase& database)
+{
+    SaveBytes(database.path(), std::string(8192, 'x'));
+}
+
+void DamageTablePages(const ScratchDatabase& database)
+{
+    // Page 1 is the schema; the tables' own pages follow it.
+    Overwrite(database.path(), 4096, std::string(2 * 4096, '\xFF'));
+}
+
 struct DatabaseFault {
     const char* name;
-    // Breaks the scene's database; answers the path the module is then given and, for a lock, the
-    // connection that holds it.
-    std::pair<std::filesystem::path, Connection> (*arrange)(const ScratchDatabase&);
+    Given given;
+    // What breaks the database file: SQL run on it, a change of its bytes, or neither.
+    const char* sql;
+    void (*damage)(const ScratchDatabase&);
+    // Another connection holds an exclusive transaction while the module reads.
+    bool locked;
     // What the database layer raises for it; LoadAssay drops the text and answers -1.
     const char* message;
 };
 
 const DatabaseFault kDatabaseFaults[] = {
-    {"missing file",
-     [](const ScratchDatabase& db) { return std::pair(db.folder() / "missing.db", Connection()); },
-     "no such table: assay"},
-    {"folder instead of a file",
-     [](const ScratchDatabase& db) { return std::pair(db.folder(), Connection()); },
-     "unable to open database file"},
-    {"empty file",
-     [](const ScratchDatabase& db) {
-         std::filesystem::resize_file(db.path(), 0);
-         return std::pair(db.path(), Connection());
-     },
-     "no such table: assay"},
-    {"not a database",
-     [](const ScratchDatabase& db) {
-         SaveBytes(db.path(), std::string(8192, 'x'));
-         return std::pair(db.path(), Connection());
-     },
-     "file is not a database"},
-    {"damaged table pages",
-     [](const ScratchDatabase& db) {
-         // Page 1 is the schema; the tables' own pages follow it.
-         Overwrite(db.path(), 4096, std::string(2 * 4096, '\xFF'));
-         return std::pair(db.path(), Connection());
-     },
-     "database disk image is malformed"},
-    {"no assay table",
-     [](const ScratchDatabase& db) {
-         db.Exec("DROP TABLE peak; DROP TABLE assay;");
-         return std::pair(db.path(), Connection());
-     },
-     "no such table: assay"},
-    {"no peak table",
-     [](const ScratchDatabase& db) {
-         db.Exec("DROP TABLE peak;");
-         return std::pair(db.path(), Connection());
-     },
-     "no such table: peak"},
-    {"assay table without a column",
-     [](const ScratchDatabase& db) {
-         db.Exec("ALTER TABLE assay DROP COLUMN iscalibration;");
-         return std::pair(db.path(), Connection());
-     },
+    {"missing file", Given::MissingFile, nullptr, nullptr, false, "no such table: assay"},
+    {"folder instead of a file", Given::Folder, nullptr, nullptr, false, "unable to open database file"},
+    {"empty file", Given::Database, nullptr, MakeEmpty, false, "no such table: assay"},
+    {"not a database", Given::Database, nullptr, MakeForeign, false, "file is not a database"},
+    {"damaged table pages", Given::Database, nullptr, DamageTablePages, false, "database disk image is malformed"},
+    {"no assay table", Given::Database, "DROP TABLE peak; DROP TABLE assay;", nullptr, false, "no such table: assay"},
+    {"no peak table", Given::Database, "DROP TABLE peak;", nullptr, false, "no such table: peak"},
+    {"assay table without a column", Given::Database, "ALTER TABLE assay DROP COLUMN iscalibration;", nullptr, false,
      "no such column: iscalibration"},
-    {"peak table without a column",
-     [](const ScratchDatabase& db) {
-         db.Exec("ALTER TABLE peak DROP COLUMN back;");
-         return std::pair(db.path(), Connection());
-     },
+    {"peak table without a column", Given::Database, "ALTER TABLE peak DROP COLUMN back;", nullptr, false,
      "no such column: back"},
-    {"locked by another connection",
-     [](const ScratchDatabase& db) {
-         Connection other = OpenOther(db.path());
-         sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr);
-         return std::pair(db.path(), std::move(other));
-     },
-     "database is locked"},
+    {"locked by another connection", Given::Database, nullptr, nullptr, true, "database is locked"},
 };
 
 TEST(DatabaseFaults, EveryFaultEndsInMinusOneAndTheSetKeepsWhatItHeld)
@@ -208,8 +199,16 @@ TEST(DatabaseFaults, EveryFaultEndsInMinusOneAndTheSetKeepsWhatItHeld)
     for (const DatabaseFault& fault : kDatabaseFaults) {
         SCOPED_TRACE(fault.name);
         Scene scene;
-        const auto [path, holder] = fault.arrange(scene.database());
-        DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
+        if (fault.sql != nullptr)
+            scene.database().Exec(fault.sql);
+        if (fault.damage != nullptr)
+            fault.damage(scene.database());
+        Connection other;
+        if (fault.locked) {
+            other = OpenOther(scene.database().path());
+            ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        DataBaseConnection::Instance().SetConnectionUri(GivenPath(scene.database(), fault.given).wstring().c_str());
         EXPECT_EQ(LayerError(), fault.message);
         EXPECT_EQ(LoadSecond(scene.set()), -1);
         EXPECT_TRUE(scene.Unchanged());
