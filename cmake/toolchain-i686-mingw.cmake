@@ -1,11 +1,3 @@
-# 32-bit Windows through MinGW-w64. The -posix variants: GoogleTest needs std::mutex, which the win32-thread
-# variant of GCC 12 lacks.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The product: 32-bit Windows.
+set(TALVEX_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

@@ -44,8 +44,12 @@ TEST(ActivationContext, ModuleManifestBringsTheVersion6ListView) {
     // the 6.0 assembly is what tells the version 6 controls.
     EXPECT_NE(path.find(L"common-controls"), std::wstring::npos);
     EXPECT_NE(path.find(L"_6.0."), std::wstring::npos);
-    // The list's class belongs to the side-by-side comctl32.
-    EXPECT_EQ(reinterpret_cast<HMODULE>(GetClassLongPtrW(list, GCLP_HMODULE)), comctl);
+    // The list's code is the side-by-side comctl32's. (The class's module handle is no proof: 64-bit Wine
+    // answers the creating module's.)
+    HMODULE procModule = nullptr;
+    ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                   reinterpret_cast<LPCWSTR>(GetWindowLongPtrW(list, GWLP_WNDPROC)), &procModule));
+    EXPECT_EQ(procModule, comctl);
     DestroyWindow(list);
 }
 
