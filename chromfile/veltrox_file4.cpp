@@ -79,11 +79,14 @@ int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
     channel.number = header[0];
     channel.blockValueA = Field<double>(header + 8);
     channel.blockValueB = Field<double>(header + 16);
+    // A count the file can satisfy may still not fit the process: a 32-bit host reading a file of hundreds of
+    // megabytes, or of more than a vector can index there. Its samples cannot be read, as with a count the
+    // file cannot satisfy.
+    if (count > channel.samples.max_size())
+        return CVeltroxFile4::kBadSampleCount;
     try {
         channel.samples.resize(static_cast<size_t>(count));
     } catch (const std::bad_alloc&) {
-        // A count the file can satisfy may still not fit the process: a 32-bit host reading a file of
-        // hundreds of megabytes. Its samples cannot be read, as with a count the file cannot satisfy.
         return CVeltroxFile4::kBadSampleCount;
     }
     if (!cursor.ReadExactly(channel.samples.data(), channel.samples.size() * sizeof(float)))
