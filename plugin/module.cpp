@@ -1,6 +1,7 @@
 #include "plugin/module.h"
 
 #include "db/database_connection.h"
+#include "dialogkit/message_box.h"
 #include "plugin/host_link.h"
 #include "plugin/language_module.h"
 #include "plugin/module_state.h"
@@ -85,6 +86,8 @@ HostValue __cdecl OnMenuCommand(HostValue parent, HostValue) {
     try {
         OpenMainDialog(reinterpret_cast<HWND>(parent));
     } catch (...) {
+        // No dialog to own the message (making it is what failed): the host's window owns it.
+        dialogkit::ReportException(reinterpret_cast<HWND>(parent));
     }
     return 0;
 }

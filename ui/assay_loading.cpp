@@ -9,15 +9,33 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <new>
+
 namespace {
 
 constexpr wchar_t kDatabaseFailure[] = L"Не удалось прочитать базу данных хроматограмм:\n";
+constexpr wchar_t kOutOfMemory[] = L"Недостаточно памяти, хроматограмма не добавлена: ";
+// File texts shown in one box; the rest are counted.
+constexpr std::size_t kMostFileLines = 20;
 
 // LoadAssay answers -1 alike for an id the database lacks and for a database that cannot be read; only
 // the second is the analyst's concern. Preparing the assay query again tells them apart: it throws when
 // the table cannot be read (a missing or foreign file, a locked or damaged database).
 void CheckAssaysReadable(DataBase::Handle& handle) {
     DataBase::Prepare(handle, DataBase::kAssayStatement);
+}
+
+// Names an assay that did not fit by its file, as the picker shows it; by its id when the database gives no
+// file name. The partly read entry is gone by now, so this small query has the memory it needs.
+std::wstring OutOfMemoryText(DataBase::Handle& handle, uint32_t id) {
+    std::wstring name;
+    try {
+        DataBase::ForEachAssayFileName(handle, id, [&name](const std::wstring& fileName) { name = fileName; });
+    } catch (const DataBase::SqlException&) {
+    }
+    if (name.empty()) name = L"№ " + std::to_wstring(static_cast<int32_t>(id));
+    return kOutOfMemory + (L"'" + name + L"'");
 }
 
 std::wstring FromUtf8(const char* text) {
@@ -35,9 +53,18 @@ AssayLoad LoadAssays(SampleSet& sampleSet, const std::vector<uint32_t>& ids) {
     AssayLoad load;
     try {
         DataBase::Handle handle;
+        std::wstring fileError;
         for (const uint32_t id : ids) {
-            if (LoadAssay(handle, sampleSet, id) >= 0) {
+            int index = -1;
+            try {
+                index = LoadAssay(handle, sampleSet, id, &fileError);
+            } catch (const std::bad_alloc&) {
+                load.failure = OutOfMemoryText(handle, id);
+                break;
+            }
+            if (index >= 0) {
                 load.changed = true;
+                if (!fileError.empty()) load.fileErrors.push_back(std::move(fileError));
             } else {
                 CheckAssaysReadable(handle);
             }
@@ -46,6 +73,17 @@ AssayLoad LoadAssays(SampleSet& sampleSet, const std::vector<uint32_t>& ids) {
         load.failure = DatabaseFailureText(error.what());
     }
     return load;
+}
+
+std::wstring AssayLoadMessage(const AssayLoad& load) {
+    std::wstring text;
+    const auto addLine = [&text](const std::wstring& line) { text += (text.empty() ? L"" : L"\n") + line; };
+    const std::size_t shown = std::min(load.fileErrors.size(), kMostFileLines);
+    for (std::size_t i = 0; i < shown; ++i) addLine(load.fileErrors[i]);
+    if (shown < load.fileErrors.size())
+        addLine(L"… и ещё файлов: " + std::to_wstring(load.fileErrors.size() - shown));
+    if (!load.failure.empty()) addLine(load.failure);
+    return text;
 }
 
 std::wstring DatabaseFailureText(const char* detail) {

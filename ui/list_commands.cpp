@@ -48,21 +48,25 @@ void DlgMain::OnAdd() {
     const std::vector<uint32_t> ids = PickAssays(m_hWnd);
     if (ids.empty()) return;
     AssayLoad load;
-    try {
+    {
+        // Reading hundreds of files and rebuilding as many rows takes a while.
         WaitCursor wait;
-        load = LoadAssays(sampleSet_, ids);
-    } catch (...) {
-        // Out of memory while reading: the set keeps what it holds, and the rows show exactly that.
-        RefreshList();
-        UpdateData(false);
-        dialogkit::ReportException(m_hWnd);
-        return;
+        try {
+            load = LoadAssays(sampleSet_, ids);
+        } catch (...) {
+            // Whatever stopped the reading, the set keeps what it holds, and the rows show exactly that.
+            RefreshList();
+            UpdateData(false);
+            dialogkit::ReportException(m_hWnd);
+            return;
+        }
+        if (load.changed) keepStoredList_ = false;
+        if (load.changed || !load.failure.empty()) RefreshList();
     }
-    if (load.changed) keepStoredList_ = false;
-    if (load.changed || !load.failure.empty()) RefreshList();
     if (load.changed) NotifySetChanged();
     UpdateData(false);
-    if (!load.failure.empty()) dialogkit::ShowMessageBox(m_hWnd, load.failure);
+    const std::wstring message = AssayLoadMessage(load);
+    if (!message.empty()) dialogkit::ShowMessageBox(m_hWnd, message);
 }
 
 void DlgMain::OnRemove() {

@@ -9,6 +9,7 @@
 #include "ui/assay_loading.h"
 #include "ui/check_marks.h"
 #include "ui/list_texts.h"
+#include "ui/wait_cursor.h"
 #include "ui/window_placement.h"
 
 #include <string>
@@ -100,6 +101,7 @@ void DlgMain::RestoreState() {
     const std::vector<uint32_t> ids = ReadStoredAssayIds();
     AssayLoad load;
     if (!ids.empty()) {
+        WaitCursor wait;
         load = LoadAssays(sampleSet_, ids);
         keepStoredList_ = !load.failure.empty();
         RefreshList();
@@ -116,5 +118,6 @@ void DlgMain::RestoreState() {
     const bool onMonitor = ::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr;
     MoveWindow(PlaceMainWindow(stored, templateSize, hostRect, onMonitor), true);
     UpdateData(false);
-    if (!load.failure.empty()) dialogkit::ShowMessageBox(m_hWnd, load.failure);
+    const std::wstring message = AssayLoadMessage(load);
+    if (!message.empty()) dialogkit::ShowMessageBox(m_hWnd, message);
 }

@@ -1,0 +1,178 @@
+// The report command where its surroundings fail: a temporary folder it cannot write, an MSXML 6.0 that
+// cannot be created, a style sheet that is XML but no style sheet. Each ends in one message with the reason,
+// no HTML file and no call of the shell.
+
+#include "calc/sample_set.h"
+#include "calc/water_calculator.h"
+#include "report/msxml6.h"
+#include "report/report_builder.h"
+#include "report/report_messages.h"
+#include "tests/report/report_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Takes the place of MSXML 6.0's class for this apartment while it lives: every creation answers the given
+// failure, as on a machine where the component is missing or broken.
+class RefusingClassFactory : public IClassFactory {
+public:
+    explicit RefusingClassFactory(HRESULT answer) : answer_(answer)
+    {
+        registered_ = SUCCEEDED(CoRegisterClassObject(kClsidDomDocument60, this, CLSCTX_INPROC_SERVER,
+                                                      REGCLS_MULTIPLEUSE, &cookie_));
+    }
+    ~RefusingClassFactory()
+    {
+        if (registered_) {
+            CoRevokeClassObject(cookie_);
+        }
+    }
+    RefusingClassFactory(const RefusingClassFactory&) = delete;
+    RefusingClassFactory& operator=(const RefusingClassFactory&) = delete;
+
+    bool registered() const { return registered_; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
+            *object = static_cast<IClassFactory*>(this);
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    // The object lives on the test's stack: counting is not needed.
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** object) override
+    {
+        *object = nullptr;
+        return answer_;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+    HRESULT answer_;
+    DWORD cookie_ = 0;
+    bool registered_ = false;
+};
+
+// The platform's temporary folder follows TMP; each test points it where its case needs.
+class ReportFaultTest : public ComTest {
+protected:
+    void SetUp() override
+    {
+        ComTest::SetUp();
+        wchar_t previous[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
+        previousTmp_ = length > 0 && length < MAX_PATH ? std::wstring(previous) : std::wstring();
+        UseTemporaryFolder(temp.path());
+        recorder.publicDocuments = publicDocuments.path();
+        builder.bind(results, set);
+    }
+
+    void TearDown() override
+    {
+        SetEnvironmentVariableW(L"TMP", previousTmp_.empty() ? nullptr : previousTmp_.c_str());
+        ComTest::TearDown();
+    }
+
+    void UseTemporaryFolder(const std::wstring& folder) { SetEnvironmentVariableW(L"TMP", folder.c_str()); }
+
+    void InstallStyleSheet(const std::string& text)
+    {
+        publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", text);
+    }
+
+    // Makes the report and checks that it failed alone: one message with the reason, nothing written or
+    // opened.
+    void ExpectFailure(const std::wstring& reason)
+    {
+        recorder.messages.clear();
+        const ReportResult result = builder.MakeReport(recorder.environment());
+        EXPECT_EQ(result.htmlPath, L"");
+        EXPECT_EQ(result.failure, reason);
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(reason)});
+        EXPECT_TRUE(recorder.shellCalls.empty());
+        EXPECT_TRUE(FilesMatching(temp.path(), L"*.html").empty());
+    }
+
+    ScratchFolder publicDocuments;
+    ScratchFolder temp;
+    RecordingEnvironment recorder;
+    SampleSet set;
+    CalcResults results;
+    ReportBuilder builder;
+
+private:
+    std::wstring previousTmp_;
+};
+
+TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport)
+{
+    InstallStyleSheet(DefaultStyleSheet());
+    const std::wstring aFile = temp.write(L"occupied", "a file where the folder should be");
+    const std::wstring folders[] = {
+        temp.path() + L"\\no such folder",
+        aFile,
+        L"Q:\\no drive here",
+    };
+    for (const std::wstring& folder : folders) {
+        SCOPED_TRACE(testing::Message() << "TMP of " << folder.size() << " units");
+        UseTemporaryFolder(folder);
+        ExpectFailure(NoTemporaryFileReason());
+    }
+    // The same command works again once the folder is usable.
+    UseTemporaryFolder(temp.path());
+    recorder.messages.clear();
+    EXPECT_NE(builder.MakeReport(recorder.environment()).htmlPath, L"");
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(ReportFaultTest, MsxmlThatCannotBeCreated)
+{
+    InstallStyleSheet(DefaultStyleSheet());
+    const HRESULT answers[] = {REGDB_E_CLASSNOTREG, CLASS_E_CLASSNOTAVAILABLE, E_OUTOFMEMORY, E_ACCESSDENIED};
+    for (const HRESULT answer : answers) {
+        SCOPED_TRACE(testing::Message() << "CreateInstance answers 0x" << std::hex << answer);
+        const RefusingClassFactory missing(answer);
+        ASSERT_TRUE(missing.registered());
+        ExpectFailure(DomUnavailableReason(answer));
+        // Nothing was left in the temporary folder either: the document comes before the file name.
+        EXPECT_TRUE(FilesMatching(temp.path(), L"zvr*.tmp").empty());
+    }
+}
+
+TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets)
+{
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"well-formed, not XSLT", "<?xml version=\"1.0\"?><html><body/></html>"},
+        {"empty file", ""},
+        {"binary", std::string("\x00\xFF\xFE\x01 not text", 13)},
+        {"unknown XSLT instruction",
+         "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+         "<xsl:template match=\"/\"><xsl:frobnicate/></xsl:template></xsl:stylesheet>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallStyleSheet(c.text);
+        recorder.messages.clear();
+        const ReportResult result = builder.MakeReport(recorder.environment());
+        EXPECT_EQ(result.htmlPath, L"");
+        EXPECT_FALSE(result.failure.empty());
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(result.failure)});
+        EXPECT_TRUE(recorder.shellCalls.empty());
+        EXPECT_TRUE(FilesMatching(temp.path(), L"*.html").empty());
+    }
+}
+
+} // namespace
