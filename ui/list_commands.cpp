@@ -12,6 +12,7 @@
 #include "ui/assay_loading.h"
 #include "ui/check_marks.h"
 #include "ui/list_texts.h"
+#include "ui/redraw_pause.h"
 #include "ui/wait_cursor.h"
 
 #include <string>
@@ -101,6 +102,7 @@ void DlgMain::OnOpen() {
 }
 
 void DlgMain::RefreshList() {
+    const RedrawPause pause(list_);
     list_.DeleteAllItems();
     int position = 0;
     for (AssayEntry& entry : sampleSet_) {
