@@ -170,6 +170,7 @@ int main()
 
     const HWND plain = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 800, 400,
                                        owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(plain, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     ShowWindow(owner, SW_SHOWNORMAL);
     for (int column = 0; column < 6; ++column) {
         LVCOLUMNW format{};
