@@ -16,6 +16,10 @@ execute_process(COMMAND ${emulator} ${HOSTSIM} ${arguments} --script -
   WORKING_DIRECTORY ${WORKDIR} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE output ERROR_VARIABLE errors
   RESULT_VARIABLE result TIMEOUT 240)
 file(READ ${EXPECTED} expected)
+# Paths under the working folder, as Wine shows them (drive Z: is the root), stand as %WORKDIR% in the
+# expected files, so that they hold wherever the build tree lies.
+string(REPLACE "/" "\\" workdir_windows "Z:${WORKDIR}")
+string(REPLACE "%WORKDIR%" "${workdir_windows}" expected "${expected}")
 if(PLUGIN_INFO_SIZE)
   string(REPLACE "info size=48 " "info size=${PLUGIN_INFO_SIZE} " expected "${expected}")
 endif()
