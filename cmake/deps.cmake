@@ -25,6 +25,7 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
-if(TALVEX_BENCHMARKS)
+# Google Benchmark comes from Debian's native package; the Windows benchmarks time themselves.
+if(TALVEX_BENCHMARKS AND NOT WIN32)
   find_package(benchmark REQUIRED)
 endif()
