@@ -26,3 +26,44 @@ function(talvex_add_test name)
       PROPERTIES ${properties})
   endif()
 endfunction()
+
+# talvex_hostsim_script(TEST ARGUMENTS SCRIPT EXPECTED [WORKDIR dir] [EXIT_CODE n] [REMOVE file])
+# hostsim under Wine, with ARGUMENTS (comma-separated) and the steps of SCRIPT on its standard input, must print
+# EXPECTED and exit with EXIT_CODE (0). It runs in WORKDIR (this binary folder unless given); REMOVE names a
+# file there deleted first.
+function(talvex_hostsim_script test arguments script expected)
+  cmake_parse_arguments(S "" "WORKDIR;EXIT_CODE;REMOVE" "" ${ARGN})
+  if(NOT S_WORKDIR)
+    set(S_WORKDIR ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  # The expected files show the product's 48-byte plug-in record; the 64-bit build's is 80 bytes.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(extra -DPLUGIN_INFO_SIZE=80)
+  else()
+    set(extra -DPLUGIN_INFO_SIZE=48)
+  endif()
+  if(DEFINED S_EXIT_CODE)
+    list(APPEND extra -DEXIT_CODE=${S_EXIT_CODE})
+  endif()
+  if(S_REMOVE)
+    list(APPEND extra -DREMOVE=${S_REMOVE})
+  endif()
+  string(REPLACE ";" "," emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
+  add_test(NAME ${test}
+    COMMAND ${CMAKE_COMMAND} -DEMULATOR=${emulator} -DHOSTSIM=$<TARGET_FILE:hostsim> -DWORKDIR=${S_WORKDIR}
+            "-DARGUMENTS=${arguments}" -DSCRIPT=${script} -DEXPECTED=${expected} ${extra}
+            -P ${CMAKE_SOURCE_DIR}/tests/hostsim/run_script.cmake)
+endfunction()
+
+# talvex_hostsim_database(PREFIX DATABASE): the module copied into this binary folder (target PREFIX_module)
+# and the demo determination's database DATABASE.db (ids 1 to 14) that gendb writes there, set up by the
+# test PREFIX_database for the tests that require the fixture PREFIX_db.
+function(talvex_hostsim_database prefix database)
+  add_custom_target(${prefix}_module ALL
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:talvex7> ${CMAKE_CURRENT_BINARY_DIR}/
+    DEPENDS talvex7 hostsim gendb)
+  add_test(NAME ${prefix}_database
+    COMMAND gendb --db ${database}.db --files ${database}_files --expected ${database}.json
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${prefix}_database PROPERTIES FIXTURES_SETUP ${prefix}_db)
+endfunction()
