@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "bench/ratio_line.h"
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -28,14 +30,9 @@ public:
     // Prints "measured / baseline (what): R real, C CPU" when both ran.
     void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const
     {
-        const auto top = times_.find(measured);
-        const auto bottom = times_.find(baseline);
-        if (top == times_.end() || bottom == times_.end())
-            return;
-        std::printf("%s / %s (%s): %.3f real, %.3f CPU\n", measured.c_str(), baseline.c_str(), what,
-                    top->second.first / bottom->second.first, top->second.second / bottom->second.second);
+        PrintRatioLine(times_, measured, baseline, what);
     }
 
 private:
-    std::map<std::string, std::pair<double, double>> times_;
+    CaseTimes times_;
 };

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/ratio_line.h"
+
 class RatioTable {
 public:
     explicit RatioTable(int repetitions) : repetitions_(repetitions) {}
@@ -39,12 +41,7 @@ public:
 
     void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const
     {
-        const auto top = medians_.find(measured);
-        const auto bottom = medians_.find(baseline);
-        if (top == medians_.end() || bottom == medians_.end())
-            return;
-        std::printf("%s / %s (%s): %.3f real, %.3f CPU\n", measured.c_str(), baseline.c_str(), what,
-                    top->second.first / bottom->second.first, top->second.second / bottom->second.second);
+        PrintRatioLine(medians_, measured, baseline, what);
     }
 
 private:
@@ -77,5 +74,5 @@ private:
     }
 
     int repetitions_;
-    std::map<std::string, std::pair<double, double>> medians_;
+    CaseTimes medians_;
 };
