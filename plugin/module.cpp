@@ -44,6 +44,8 @@ void OpenMainDialog(HWND parent) {
         dialogkit::ActivationScope scope(ModuleActivationContext());
         if (!state.mainDialog->Create(IDD_MAIN, parent)) {
             state.mainDialog.reset();
+            // The analyst chose the command: a window that did not appear is told, not left to guesswork.
+            dialogkit::ShowMessageBox(parent, L"Не удалось открыть окно расчёта.", {}, MB_OK | MB_ICONERROR);
             return;
         }
     }
