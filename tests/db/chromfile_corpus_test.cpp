@@ -25,13 +25,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Folders of corpus files: the committed seeds of the reader's fuzz target, in a fuzz build its working
-// corpus, and the folders the variable TALVEX_CHROMFILE_CORPUS lists, separated as PATH is.
+// Folders of corpus files: in a fuzz build the reader's working corpus (its seeds are written at build
+// time), and the folders the variable TALVEX_CHROMFILE_CORPUS lists, separated as PATH is.
 std::vector<fs::path> CorpusFolders()
 {
     std::vector<fs::path> folders;
-    if (const char* source = std::getenv("TALVEX_SOURCE_DIR"))
-        folders.push_back(fs::path(source) / "fuzz" / "chromfile" / "seeds");
 #ifdef TALVEX_CHROMFILE_FUZZ_CORPUS
     folders.emplace_back(TALVEX_CHROMFILE_FUZZ_CORPUS);
 #endif
