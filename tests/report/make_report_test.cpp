@@ -24,18 +24,9 @@ protected:
     void SetUp() override
     {
         ComTest::SetUp();
-        wchar_t previous[MAX_PATH];
-        const DWORD length = GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
-        previousTmp = length > 0 && length < MAX_PATH ? std::wstring(previous) : std::wstring();
-        SetEnvironmentVariableW(L"TMP", temp.path().c_str());
+        temporaryFolder.use(temp.path());
         recorder.publicDocuments = publicDocuments.path();
         builder.bind(results, set);
-    }
-
-    void TearDown() override
-    {
-        SetEnvironmentVariableW(L"TMP", previousTmp.empty() ? nullptr : previousTmp.c_str());
-        ComTest::TearDown();
     }
 
     void InstallStyleSheet(const std::string& text)
@@ -47,7 +38,7 @@ protected:
 
     ScratchFolder publicDocuments;
     ScratchFolder temp;
-    std::wstring previousTmp;
+    TemporaryFolderOverride temporaryFolder;
     RecordingEnvironment recorder;
     SampleSet set;
     CalcResults results;

@@ -69,21 +69,12 @@ protected:
     void SetUp() override
     {
         ComTest::SetUp();
-        wchar_t previous[MAX_PATH];
-        const DWORD length = GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
-        previousTmp_ = length > 0 && length < MAX_PATH ? std::wstring(previous) : std::wstring();
         UseTemporaryFolder(temp.path());
         recorder.publicDocuments = publicDocuments.path();
         builder.bind(results, set);
     }
 
-    void TearDown() override
-    {
-        SetEnvironmentVariableW(L"TMP", previousTmp_.empty() ? nullptr : previousTmp_.c_str());
-        ComTest::TearDown();
-    }
-
-    void UseTemporaryFolder(const std::wstring& folder) { SetEnvironmentVariableW(L"TMP", folder.c_str()); }
+    void UseTemporaryFolder(const std::wstring& folder) { temporaryFolder.use(folder); }
 
     void InstallStyleSheet(const std::string& text)
     {
@@ -111,7 +102,7 @@ protected:
     ReportBuilder builder;
 
 private:
-    std::wstring previousTmp_;
+    TemporaryFolderOverride temporaryFolder;
 };
 
 TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport)

@@ -150,3 +150,21 @@ testing::AssertionResult ParseXml(const std::string& bytes, pugi::xml_document& 
     }
     return testing::AssertionSuccess();
 }
+
+TemporaryFolderOverride::TemporaryFolderOverride()
+{
+    wchar_t previous[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        previous_ = previous;
+}
+
+TemporaryFolderOverride::~TemporaryFolderOverride()
+{
+    SetEnvironmentVariableW(L"TMP", previous_.empty() ? nullptr : previous_.c_str());
+}
+
+void TemporaryFolderOverride::use(const std::wstring& folder) const
+{
+    SetEnvironmentVariableW(L"TMP", folder.c_str());
+}

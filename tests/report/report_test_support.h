@@ -33,6 +33,20 @@ private:
     std::wstring path_;
 };
 
+// Points the platform's temporary folder, which follows TMP, elsewhere while it lives; TMP comes back after.
+class TemporaryFolderOverride {
+public:
+    TemporaryFolderOverride();
+    TemporaryFolderOverride(const TemporaryFolderOverride&) = delete;
+    TemporaryFolderOverride& operator=(const TemporaryFolderOverride&) = delete;
+    ~TemporaryFolderOverride();
+
+    void use(const std::wstring& folder) const;
+
+private:
+    std::wstring previous_;
+};
+
 bool FileExists(const std::wstring& path);
 std::string ReadFileBytes(const std::wstring& path);
 // The default style sheet, copied beside the test program by the build.
