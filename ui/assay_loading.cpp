@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -50,11 +51,18 @@ std::wstring FromUtf8(const char* text) {
 }  // namespace
 
 AssayLoad LoadAssays(SampleSet& sampleSet, const std::vector<uint32_t>& ids) {
-    AssayLoad load;
+    AssayQueue queue(ids);
+    LoadAssays(sampleSet, queue, [] { return false; });
+    return std::move(queue.load);
+}
+
+void LoadAssays(SampleSet& sampleSet, AssayQueue& queue, const std::function<bool()>& enough) {
+    AssayLoad& load = queue.load;
     try {
         DataBase::Handle handle;
         std::wstring fileError;
-        for (const uint32_t id : ids) {
+        while (!queue.done()) {
+            const uint32_t id = queue.ids[queue.next++];
             int index = -1;
             try {
                 index = LoadAssay(handle, sampleSet, id, &fileError);
@@ -68,11 +76,11 @@ AssayLoad LoadAssays(SampleSet& sampleSet, const std::vector<uint32_t>& ids) {
             } else {
                 CheckAssaysReadable(handle);
             }
+            if (enough()) break;
         }
     } catch (const DataBase::SqlException& error) {
         load.failure = DatabaseFailureText(error.what());
     }
-    return load;
 }
 
 std::wstring AssayLoadMessage(const AssayLoad& load) {

@@ -155,6 +155,7 @@ void DlgMain::reportNoWater(std::wstring_view message) {
 
 bool DlgMain::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
+        FinishRestore();
         switch (LOWORD(wParam)) {
         case IDC_ADD:
             OnAdd();
@@ -207,7 +208,18 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     switch (message) {
     case WM_SETCURSOR:
         RelayToolTip(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
-        return false;
+        if (!Restoring() || LOWORD(lParam) != HTCLIENT) return false;
+        // Working in the background: the analyst may go on typing.
+        ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+        result = TRUE;
+        return true;
+    case kContinueRestore:
+        ContinueRestore();
+        return true;
+    case WM_TIMER:
+        if (wParam != kRestoreTimer) return false;
+        ContinueRestore();
+        return true;
     case WM_DESTROY:
         keyboard_.reset();
         return CDialogEx::OnMessage(message, wParam, lParam, result);

@@ -99,7 +99,7 @@ void MainDialogTest::SetUp() {
             SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
         }
     });
-    PumpMessages();
+    if (pumpAfterCreate) PumpMessages();
 }
 
 void MainDialogTest::TearDown() {

@@ -57,6 +57,8 @@ protected:
 
     // The message boxes shown since the test began, answered with OK.
     std::vector<std::wstring> boxes;
+    // Whether SetUp hands the new dialog its queued messages (the restore among them) before the test runs.
+    bool pumpAfterCreate = true;
     // Deals with (and closes) any other modal window; without it such a window is cancelled.
     std::function<void(HWND)> onOtherModal;
     dialogkit::UniqueWindow host;
