@@ -134,8 +134,9 @@ void DlgMain::RestoreState() {
 
 void DlgMain::ScheduleRestore() {
     // A posted message comes before the analyst's keys and clicks; a timer's comes after them. So the next
-    // part follows at once unless the analyst is waiting for an answer.
-    if (HIWORD(::GetQueueStatus(QS_INPUT)) != 0)
+    // part follows at once unless a key or a click waits for an answer. Mouse moves alone do not count: the
+    // system makes them whenever a window appears under the pointer, and they ask nothing of the dialog.
+    if (HIWORD(::GetQueueStatus(QS_KEY | QS_MOUSEBUTTON)) != 0)
         ::SetTimer(m_hWnd, kRestoreTimer, USER_TIMER_MINIMUM, nullptr);
     else
         ::PostMessageW(m_hWnd, kContinueRestore, 0, 0);

@@ -6,16 +6,7 @@
 
 namespace {
 
-constexpr wchar_t kNoteClass[] = L"talvex.ModalWatcher";
 constexpr wchar_t kHostClass[] = L"talvex.TestHost";
-constexpr UINT kModalShown = WM_APP + 1;
-thread_local ModalWatcher* current = nullptr;
-
-bool IsDialogWindow(HWND window) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return wcscmp(name, L"#32770") == 0;
-}
 
 void RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
     WNDCLASSW windowClass{};
@@ -28,14 +19,6 @@ void RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
 constexpr int kMassIds[] = {IDC_M1, IDC_M2, IDC_M3, IDC_M4, IDC_PORTION_MASS, IDC_SAMPLE_MASS};
 
 }  // namespace
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -55,32 +38,6 @@ SIZE IconSize(HICON icon) {
     return size;
 }
 
-ModalWatcher::ModalWatcher(HWND ignore, std::function<void(HWND)> handler)
-    : ignore_(ignore), handler_(std::move(handler)) {
-    RegisterClassOnce(kNoteClass, &ModalWatcher::NoteProc);
-    notes_.reset(CreateWindowExW(0, kNoteClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr));
-    hook_.reset(SetWindowsHookExW(WH_CBT, &ModalWatcher::HookProc, nullptr, GetCurrentThreadId()));
-    current = this;
-}
-
-ModalWatcher::~ModalWatcher() {
-    current = nullptr;
-}
-
-LRESULT CALLBACK ModalWatcher::HookProc(int code, WPARAM wParam, LPARAM lParam) {
-    auto window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && current && window != current->ignore_ && IsDialogWindow(window))
-        PostMessageW(current->notes_.get(), kModalShown, wParam, 0);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-LRESULT CALLBACK ModalWatcher::NoteProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kModalShown || !current) return DefWindowProcW(hwnd, message, wParam, lParam);
-    auto window = reinterpret_cast<HWND>(wParam);
-    if (IsWindow(window)) current->handler_(window);
-    return 0;
-}
-
 void MainDialogTest::SetUp() {
     RegisterClassOnce(kHostClass, &DefWindowProcW);
     host.reset(CreateWindowExW(0, kHostClass, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr,
@@ -88,7 +45,8 @@ void MainDialogTest::SetUp() {
     ASSERT_TRUE(host);
     ASSERT_TRUE(dialog.Create(IDD_MAIN, host.get()));
     dialog.ShowWindow(SW_SHOWNORMAL);
-    boxWatcher_ = std::make_unique<ModalWatcher>(dialog.m_hWnd, [this](HWND window) {
+    const HWND self = dialog.m_hWnd;
+    boxWatcher_ = std::make_unique<ModalWatcher>([self](HWND window) { return window == self; }, [this](HWND window) {
         // A message box shows its text in control 0xFFFF.
         if (HWND text = GetDlgItem(window, 0xFFFF)) {
             boxes.push_back(WindowText(text));

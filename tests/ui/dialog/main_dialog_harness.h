@@ -4,6 +4,7 @@
 // watcher that deals with each modal window (message box, About box) as it appears, without blocking.
 
 #include "dialogkit/unique_handle.h"
+#include "tests/dialogkit/modal_watcher.h"
 #include "ui/dlg_main.h"
 
 #include <gtest/gtest.h>
@@ -11,28 +12,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// Dispatches every queued message of this thread: PeekMessage, TranslateMessage, DispatchMessage.
-void PumpMessages();
-
-// Calls handler with each modal dialog window ("#32770") other than ignore once its modal loop runs; the
-// handler must close it. Lives on the calling thread for the object's lifetime.
-class ModalWatcher {
-public:
-    ModalWatcher(HWND ignore, std::function<void(HWND)> handler);
-    ~ModalWatcher();
-    ModalWatcher(const ModalWatcher&) = delete;
-    ModalWatcher& operator=(const ModalWatcher&) = delete;
-
-private:
-    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK NoteProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    HWND ignore_;
-    std::function<void(HWND)> handler_;
-    dialogkit::UniqueWindow notes_;
-    dialogkit::UniqueHook hook_;
-};
 
 // A text of a window: the caption, or a control's text.
 std::wstring WindowText(HWND window);
