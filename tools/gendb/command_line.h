@@ -33,3 +33,21 @@ std::vector<std::wstring> ToolArguments(int argc, wchar_t** argv);
 
 // Standard output in binary mode, so that Windows writes the same bytes as other systems.
 void UseBinaryOutput();
+
+// The entry point of a tool whose work is body: the arguments as wide texts (wmain on Windows, UTF-8 main
+// elsewhere), standard output in binary mode, and RunTool's handling of what escapes.
+#ifdef _WIN32
+#define TALVEX_TOOL_MAIN(tool, body)                                                                           \
+    int wmain(int argc, wchar_t** argv)                                                                        \
+    {                                                                                                          \
+        UseBinaryOutput();                                                                                     \
+        return RunTool(tool, ToolArguments(argc, argv), body);                                                 \
+    }
+#else
+#define TALVEX_TOOL_MAIN(tool, body)                                                                           \
+    int main(int argc, char** argv)                                                                            \
+    {                                                                                                          \
+        UseBinaryOutput();                                                                                     \
+        return RunTool(tool, ToolArguments(argc, argv), body);                                                 \
+    }
+#endif

@@ -116,12 +116,4 @@ int Run(const std::vector<std::wstring>& args)
 
 } // namespace
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv)
-#else
-int main(int argc, char** argv)
-#endif
-{
-    UseBinaryOutput();
-    return RunTool("gendb", ToolArguments(argc, argv), Run);
-}
+TALVEX_TOOL_MAIN("gendb", Run)
