@@ -37,17 +37,13 @@ void UseBinaryOutput();
 // The entry point of a tool whose work is body: the arguments as wide texts (wmain on Windows, UTF-8 main
 // elsewhere), standard output in binary mode, and RunTool's handling of what escapes.
 #ifdef _WIN32
-#define TALVEX_TOOL_MAIN(tool, body)                                                                           \
-    int wmain(int argc, wchar_t** argv)                                                                        \
-    {                                                                                                          \
-        UseBinaryOutput();                                                                                     \
-        return RunTool(tool, ToolArguments(argc, argv), body);                                                 \
-    }
+#define TALVEX_TOOL_ENTRY int wmain(int argc, wchar_t** argv)
 #else
+#define TALVEX_TOOL_ENTRY int main(int argc, char** argv)
+#endif
 #define TALVEX_TOOL_MAIN(tool, body)                                                                           \
-    int main(int argc, char** argv)                                                                            \
+    TALVEX_TOOL_ENTRY                                                                                          \
     {                                                                                                          \
         UseBinaryOutput();                                                                                     \
         return RunTool(tool, ToolArguments(argc, argv), body);                                                 \
     }
-#endif
