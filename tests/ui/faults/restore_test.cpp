@@ -2,6 +2,7 @@
 // does not hold the host up. Whatever the analyst does before it is read finds the whole list, and nothing of
 // it is lost, also when the database goes away meanwhile.
 
+#include "tests/chromfile/allocation_probe.h"
 #include "tests/ui/faults/fault_dialog.h"
 
 #include "res/dialog_ids.h"
@@ -24,11 +25,13 @@ std::vector<int32_t> Ids(int32_t first, int32_t last) {
 
 class RestoreTest : public FaultDialogTest {
 protected:
-    // Assays 1 to kStored stored in that order, and a mass; the dialog is made and shown, and has handled
+    // Assays 1, 2, ... with files of the given sample counts (kStored + 1 small ones unless told), assays 1
+    // to stored kept in the profile in that order, and a mass; the dialog is made and shown, and has handled
     // none of its queued messages yet.
-    void StartWithStoredList() {
-        AddAssays(1, std::vector<int>(kStored + 1, 500));
-        for (int32_t id : Ids(1, kStored))
+    void StartWithStoredList(int stored = kStored,
+                             const std::vector<int>& sampleCounts = std::vector<int>(kStored + 1, 500)) {
+        AddAssays(1, sampleCounts);
+        for (int32_t id : Ids(1, stored))
             profile[Key(L"Assay " + std::to_wstring(id))] = std::to_wstring(id) + L"/1";
         profile[Key(L"m1")] = 0.5;
         pumpAfterCreate = false;
@@ -113,6 +116,21 @@ TEST_F(RestoreTest, ADatabaseGoneBeforeTheListIsReadLeavesTheStoredListForTheNex
     EXPECT_TRUE(RowFiles().empty());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rfind(L"Не удалось прочитать базу данных хроматограмм:\n", 0), 0u) << boxes[0];
+    Click(IDCANCEL);
+    EXPECT_EQ(StoredList(), before);
+}
+
+TEST_F(RestoreTest, AnAssayThatDoesNotFitEndsTheRestoreWithTheEarlierOnesShownAndTheStoredListKept) {
+    // Assay 3's two channels of 200 000 samples take 800 000 bytes each as read, twice that as kept.
+    StartWithStoredList(4, {500, 500, 200000, 500});
+    const std::vector<std::wstring> before = StoredList();
+    {
+        const AllocationProbe probe(1000000);
+        PumpMessages();
+    }
+    EXPECT_EQ(RowFiles(), FilesOf({1, 2}));
+    const std::wstring noRoom = L"Недостаточно памяти, хроматограмма не добавлена: '" + FileOf(3) + L"'";
+    EXPECT_EQ(boxes, std::vector<std::wstring>{noRoom});
     Click(IDCANCEL);
     EXPECT_EQ(StoredList(), before);
 }
