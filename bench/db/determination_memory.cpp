@@ -4,6 +4,7 @@
 // Prints the bytes the set's data structures hold, counted from their capacities, and the growth of the
 // heap in use that the loading left, measured by the C library's allocator.
 
+#include "bench/scratch_folder.h"
 #include "calc/sample_set.h"
 #include "db/database_connection.h"
 #include "db/handle.h"
@@ -13,7 +14,6 @@
 
 #include <malloc.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -76,8 +76,8 @@ double MiB(std::size_t bytes)
 
 int main()
 {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("talvex-memory-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const ScratchFolder scratch("talvex-memory-");
+    const std::filesystem::path& folder = scratch.path();
     DemoDetermination determination = PlanDetermination({});
     // The plan measures the dried extractant of the calibration twice; a typical determination once.
     determination.assays.erase(determination.assays.begin());

@@ -8,6 +8,7 @@
 
 #include "bench/page_faults.h"
 #include "bench/ratio_reporter.h"
+#include "bench/scratch_folder.h"
 #include "calc/sample_set.h"
 #include "chromfile/veltrox_file4.h"
 #include "db/assay_queries.h"
@@ -22,7 +23,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -39,10 +39,7 @@ constexpr uint32_t kSamples = 100000;
 class Fixture {
 public:
     Fixture()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("talvex-bench-db-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
     {
-        std::filesystem::create_directories(folder_);
         std::vector<HostAssay> assays;
         for (int id = 1; id <= kAssays; ++id) {
             SyntheticChromatogram chromatogram;
@@ -64,7 +61,7 @@ public:
                                        L"компонент " + std::to_wstring(p), GaussianArea(height, 1.5), time, 0.0,
                                        height, channel, time - 6.0, time + 6.0});
             }
-            const auto file = folder_ / ("assay" + std::to_string(id) + ".stg");
+            const auto file = folder_.path() / ("assay" + std::to_string(id) + ".stg");
             assay.filename = file.wstring();
             SaveBytes(file, SynthesizeFile(chromatogram));
             assays.push_back(std::move(assay));
@@ -73,16 +70,10 @@ public:
         DataBaseConnection::Instance().SetConnectionUri(database().wstring().c_str());
     }
 
-    ~Fixture()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    std::filesystem::path database() const { return folder_ / "host.db"; }
+    std::filesystem::path database() const { return folder_.path() / "host.db"; }
 
 private:
-    std::filesystem::path folder_;
+    ScratchFolder folder_{"talvex-bench-db-"};
 };
 
 const Fixture& TheFixture()

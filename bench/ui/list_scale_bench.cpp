@@ -7,6 +7,7 @@
 // The files are smaller than a real determination's (2 channels x 5 000 samples), so that 1024 of them fit
 // a 32-bit process beside the rest: the reading scales with the samples, the list does not.
 
+#include "bench/scratch_folder.h"
 #include "bench/ui/ratio_table.h"
 #include "calc/sample_set.h"
 #include "db/database_connection.h"
@@ -44,14 +45,11 @@ constexpr int kRepetitions = 5;
 class Determinations {
 public:
     Determinations()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("talvex-bench-ui-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
     {
-        std::filesystem::create_directories(folder_);
         SyntheticChromatogram chromatogram;
         chromatogram.sampleCount = kSamples;
         chromatogram.channels = {{1, 0.8, 0.02, {}}, {2, 1.2, 0.01, {}}};
-        const std::filesystem::path file = folder_ / "assay.stg";
+        const std::filesystem::path file = folder_.path() / "assay.stg";
         SaveBytes(file, SynthesizeFile(chromatogram));
         std::vector<HostAssay> assays(kAssays);
         for (int id = 1; id <= kAssays; ++id) {
@@ -63,18 +61,12 @@ public:
             assay.method = L"ЗЮЛК-04-04";
             assay.peaks.push_back({L"{water}", L"Вода", 120.0, 95.0, 0.0, 10.0, 1, 90.0, 100.0});
         }
-        WriteHostDatabase(folder_ / "host.db", assays);
-        DataBaseConnection::Instance().SetConnectionUri((folder_ / "host.db").wstring().c_str());
-    }
-
-    ~Determinations()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        WriteHostDatabase(folder_.path() / "host.db", assays);
+        DataBaseConnection::Instance().SetConnectionUri((folder_.path() / "host.db").wstring().c_str());
     }
 
 private:
-    std::filesystem::path folder_;
+    ScratchFolder folder_{"talvex-bench-ui-"};
 };
 
 // The profile services of a host whose stored list is Assay 1 to Assay 1024.
