@@ -7,8 +7,6 @@
 
 #include "res/dialog_ids.h"
 
-#include <commctrl.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
