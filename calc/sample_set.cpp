@@ -52,18 +52,41 @@ bool Contains(std::wstring_view text, std::wstring_view keyword)
     return text.find(keyword) != std::wstring_view::npos;
 }
 
+// The first rule that holds for the sample name, or none.
+const RoleRule* FindRule(std::wstring_view sample)
+{
+    for (const RoleRule& rule : kRoleRules) {
+        if (Contains(sample, rule.keyword) && Contains(sample, rule.alsoKeyword))
+            return &rule;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::optional<std::wstring> AssignRole(AssayEntry& entry)
 {
+    const RoleRule* rule = FindRule(entry.sample);
+    if (rule == nullptr)
+        return std::nullopt;
+    entry.role = rule->role;
+    entry.roleText = rule->text;
+    return entry.roleText;
+}
+
+bool HasRoleRule(std::wstring_view sample)
+{
+    return FindRule(sample) != nullptr;
+}
+
+std::wstring_view RoleText(AssayRole role)
+{
+    // Each role has exactly one rule.
     for (const RoleRule& rule : kRoleRules) {
-        if (Contains(entry.sample, rule.keyword) && Contains(entry.sample, rule.alsoKeyword)) {
-            entry.role = rule.role;
-            entry.roleText = rule.text;
-            return entry.roleText;
-        }
+        if (rule.role == role)
+            return rule.text;
     }
-    return std::nullopt;
+    return {};
 }
 
 bool PeakBefore(const PeakRecord& a, const PeakRecord& b)

@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a chromatogram stands for in the method; derived from its sample name by AssignRole.
@@ -97,6 +98,12 @@ private:
 // case-sensitive). On a match sets role and roleText and answers the role text; otherwise changes nothing
 // and answers std::nullopt, which the list shows as an empty cell.
 std::optional<std::wstring> AssignRole(AssayEntry& entry);
+
+// Whether some keyword rule gives this sample name a role (AssignRole would change the entry).
+bool HasRoleRule(std::wstring_view sample);
+
+// The text the list and the messages show for a role.
+std::wstring_view RoleText(AssayRole role);
 
 // The order of peaks within an assay: by channel, then by time.
 bool PeakBefore(const PeakRecord& a, const PeakRecord& b);

@@ -1,11 +1,15 @@
 #include "calc/water_calculator.h"
 
+#include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
+#include <limits>
+#include <string>
 
 namespace {
 
@@ -24,11 +28,14 @@ constexpr std::array<double CalcResults::*, kLevels> kCoefficient{&CalcResults::
 constexpr std::array<double CalcResults::*, kLevels> kLevelSpread{&CalcResults::spread1, &CalcResults::spread2,
                                                                   &CalcResults::spread3, &CalcResults::spread4};
 
-// The dried-extractant range starts from these, not from the first height: the method's own convention.
-constexpr double kMinimumStart = 100000.0;
+// The dried-extractant range: the maximum starts from zero, as the method has it; the minimum from the first
+// height (a fixed start of 100000 would measure larger heights from a minimum they never had).
+constexpr double kMinimumStart = std::numeric_limits<double>::infinity();
 constexpr double kMaximumStart = 0.0;
+constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
 constexpr double kQuarter = 0.25;
 constexpr double kHalf = 0.5;
+constexpr std::size_t kRoles = 7;
 constexpr double kPercent = 100.0;
 
 constexpr double kLevelLimit = 10.0;           // 11.1 4в
@@ -36,19 +43,6 @@ constexpr double kDryCalibrationLimit = 12.0;  // 11.1 4а
 constexpr double kCoefficientLimit = 14.0;     // 11.2
 constexpr double kDryAnalysisLimit = 10.0;     // 11.1 4б
 constexpr double kSampleLimit = 10.0;          // 11.1 4г
-
-constexpr std::array<std::wstring_view, kLevels> kLevelMessage{
-    L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 2 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 3 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 4 не пройдена (11.1 4в)",
-};
-constexpr std::wstring_view kDryCalibrationMessage =
-    L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)";
-constexpr std::wstring_view kCoefficientMessage =
-    L"Проверка приемлемости градуировочного коэффициента не пройдена (11.2)";
-constexpr std::wstring_view kDryAnalysisMessage = L"Проверка осушенного экстрагента в анализе не пройдена (11.1 4б)";
-constexpr std::wstring_view kSampleMessage = L"Проверка воды в анализе не пройдена (11.1 4г)";
 
 constexpr std::wstring_view kWaterName = L"вода";
 
@@ -92,6 +86,9 @@ struct AnalysisHeights {
     double sum = 0.0;
     double relativeDifference = 0.0;
 
+    // The heights enter the water value as their mean; a role with none contributes nothing.
+    double mean() const { return count == 0 ? 0.0 : sum / static_cast<double>(count); }
+
     void add(double h)
     {
         ++count;
@@ -107,8 +104,12 @@ struct Accumulators {
     AnalysisHeights driedAnalysis;
     AnalysisHeights analysis;
 
+    // Water peaks counted per role, in role order.
+    std::array<std::size_t, kRoles> counts{};
+
     void add(AssayRole role, double h)
     {
+        ++counts[static_cast<std::size_t>(role)];
         switch (role) {
         case AssayRole::DriedCalibration: driedCalibration.add(h); return;
         case AssayRole::Calibration1: levels[0].add(h); return;
@@ -133,26 +134,84 @@ bool IsWater(std::wstring_view name)
                       [](wchar_t a, wchar_t b) { return FoldLatin(a) == FoldLatin(b); });
 }
 
-// Adds every water height of the set to its role's accumulator. Answers false at the first named peak
-// that is not water, where the calculation has to stop.
-bool CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights)
+// Appends one line: its parts, then the line end.
+void AppendMessage(std::wstring& errorText, std::initializer_list<std::wstring_view> parts)
+{
+    for (std::wstring_view part : parts)
+        errorText += part;
+    errorText += L"\r\n";
+}
+
+// Adds every water height of the set to its role's accumulator. Answers the line that names the first named
+// peak that is not water, where the calculation has to stop; an empty text when there is none.
+std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights)
 {
     for (const AssayEntry& entry : sampleSet) {
         for (const PeakRecord& peak : entry.peaks) {
             if (peak.name.empty())
                 continue;
-            if (!IsWater(peak.name))
-                return false;
+            if (!IsWater(peak.name)) {
+                std::wstring_view file = entry.filename;
+                if (const std::size_t slash = file.find_last_of(L"\\/"); slash != std::wstring_view::npos)
+                    file.remove_prefix(slash + 1);
+                std::wstring line;
+                AppendMessage(line, {calcmessages::kStoppedBefore, peak.name, calcmessages::kStoppedFile, file,
+                                     calcmessages::kStoppedAfter});
+                return line;
+            }
             heights.add(entry.role, peak.height);
         }
     }
-    return true;
+    return {};
 }
 
-void AppendMessage(std::wstring& errorText, std::wstring_view message)
+bool Positive(double mass)
 {
-    errorText += message;
-    errorText += L"\r\n";
+    return mass > 0.0;
+}
+
+// Appends a line for every reason the water value is not computed or stands on an incomplete set: masses
+// that are not above zero, roles whose water peaks are not the count the method needs, chromatograms whose
+// sample name gave them no role. Answers whether the water value can be computed.
+bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, const Accumulators& heights,
+                        std::wstring& errorText)
+{
+    namespace text = calcmessages;
+    bool computable = true;
+    for (std::size_t i = 0; i < kLevels; ++i) {
+        if (!Positive(form.*kSolventMass[i])) {
+            AppendMessage(errorText, {text::kSolventMass[i]});
+            computable = false;
+        }
+    }
+    if (!Positive(form.portionMass)) {
+        AppendMessage(errorText, {text::kPortionMass});
+        computable = false;
+    }
+    if (!Positive(form.sampleMass)) {
+        AppendMessage(errorText, {text::kSampleMass});
+        computable = false;
+    }
+    for (std::size_t role = 0; role < kRoles; ++role) {
+        const std::size_t count = heights.counts[role];
+        const bool blank = role == static_cast<std::size_t>(AssayRole::DriedCalibration);
+        if (blank ? count >= 1 : count == 2)
+            continue;
+        AppendMessage(errorText, {text::kIncompleteBefore, RoleText(static_cast<AssayRole>(role)), text::kIncompleteCount,
+                                  std::to_wstring(count), blank ? text::kIncompleteAtLeastOne : text::kIncompleteTwo});
+    }
+    // A level or the sample without a height leaves nothing to compute with; a missing blank only
+    // leaves the blank out, as the method's own example does.
+    for (const LevelHeights& level : heights.levels)
+        computable = computable && level.count > 0;
+    computable = computable && heights.analysis.count > 0;
+    for (const AssayEntry& entry : sampleSet) {
+        if (!HasRoleRule(entry.sample)) {
+            AppendMessage(errorText, {text::kUnmatchedBefore, entry.sample, text::kUnmatchedAs,
+                                      RoleText(AssayRole::DriedCalibration), text::kQuoteEnd});
+        }
+    }
+    return computable;
 }
 
 } // namespace
@@ -182,10 +241,14 @@ void WaterCalculator::calculate()
     }
 
     Accumulators heights;
-    if (!CollectWaterHeights(*sampleSet_, heights)) {
-        // The form keeps the previous water value and messages; the results keep only the masses and
-        // water contents set above.
+    if (const std::wstring stop = CollectWaterHeights(*sampleSet_, heights); !stop.empty()) {
+        // Nothing of an earlier calculation may stand beside this one: the water is not computed and the one
+        // line says why; the results keep only the masses and water contents set above.
         reporter_->reportNoWater(kNoWaterMessage);
+        form.water = kNotComputed;
+        form.errorText = stop;
+        results.water = form.water;
+        results.errorText = form.errorText;
         return;
     }
 
@@ -203,32 +266,34 @@ void WaterCalculator::calculate()
     form.errorText.clear();
     for (std::size_t i = 0; i < kLevels; ++i) {
         if (results.*kLevelSpread[i] > kLevelLimit)
-            AppendMessage(form.errorText, kLevelMessage[i]);
+            AppendMessage(form.errorText, {calcmessages::kLevel[i]});
     }
 
     const DriedCalibrationHeights& dried = heights.driedCalibration;
     results.drySpread = (dried.maximum - dried.minimum) / blank * kPercent;
     if (results.drySpread > kDryCalibrationLimit)
-        AppendMessage(form.errorText, kDryCalibrationMessage);
+        AppendMessage(form.errorText, {calcmessages::kDryCalibration});
 
     const double largest = std::max({results.k1, results.k2, results.k3, results.k4});
     const double smallest = std::min({results.k1, results.k2, results.k3, results.k4});
     results.kSpread = (largest - smallest) / results.kMean * kPercent;
     if (results.kSpread > kCoefficientLimit)
-        AppendMessage(form.errorText, kCoefficientMessage);
-
-    if (form.sampleMass > 0.0) {
-        form.water = ((results.kMean * form.portionMass) / form.sampleMass) *
-                     (kHalf * heights.analysis.sum - kHalf * heights.driedAnalysis.sum);
-    }
-    results.water = form.water;
+        AppendMessage(form.errorText, {calcmessages::kCoefficient});
 
     results.dryAnalysisSpread = heights.driedAnalysis.relativeDifference;
     results.waterSpread = heights.analysis.relativeDifference;
     if (results.dryAnalysisSpread > kDryAnalysisLimit)
-        AppendMessage(form.errorText, kDryAnalysisMessage);
+        AppendMessage(form.errorText, {calcmessages::kDryAnalysis});
     if (results.waterSpread > kSampleLimit)
-        AppendMessage(form.errorText, kSampleMessage);
+        AppendMessage(form.errorText, {calcmessages::kSample});
+
+    // For two injections the mean is the method's half of their sum, to the last bit.
+    form.water = kNotComputed;
+    if (AppendCompleteness(*sampleSet_, form, heights, form.errorText)) {
+        form.water = ((results.kMean * form.portionMass) / form.sampleMass) *
+                     (heights.analysis.mean() - heights.driedAnalysis.mean());
+    }
+    results.water = form.water;
 
     results.portionMass = form.portionMass;
     results.sampleMass = form.sampleMass;

@@ -3,6 +3,7 @@
 #include "dialogkit/number_text.h"
 #include "dialogkit/wnd.h"
 
+#include <cmath>
 #include <stdexcept>
 
 namespace dialogkit {
@@ -60,6 +61,12 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
         pDX->Fail();
     }
     value = *read;
+}
+
+void DDX_Result(CDataExchange* pDX, int id, double value) {
+    HWND control = pDX->PrepareEditCtrl(id);
+    if (pDX->m_bSaveAndValidate) return;
+    SetWindowTextW(control, std::isnan(value) ? L"" : dialogkit::FormatGeneral(value, kShownDigits).c_str());
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {

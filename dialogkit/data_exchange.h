@@ -39,6 +39,9 @@ extern const wchar_t kNotANumberMessage[];
 // A double: shown as "%.*g" with 15 significant digits, read back as "%lf" reads it (nan and infinities
 // included); a text that is not a number shows the number message and stops the exchange.
 void DDX_Text(CDataExchange* pDX, int id, double& value);
+// A computed double, only shown: as DDX_Text shows it, and no number at all when it is not a number (nothing
+// was computed). Never read back, so an empty field raises no message.
+void DDX_Result(CDataExchange* pDX, int id, double value);
 // A text, unchanged both ways.
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value);
 // Routes the control's messages through control, once: later exchanges leave it bound.

@@ -47,6 +47,7 @@
           .result .label { font-size: 12pt; color: #2b5797; }
           .result .value { font-size: 28pt; font-weight: 700; margin-top: 4px; }
           .note { color: #555; font-style: italic; }
+          .warning { font-weight: 700; color: #a00000; border-left: 4px solid #a00000; padding-left: 8px; }
           ul.errors { margin: 0; padding-left: 22px; color: #a00000; }
           ul.errors li { margin: 3px 0; }
           @media print {
@@ -114,6 +115,12 @@
           </tbody>
         </table>
 
+        <xsl:variable name="messages">
+          <xsl:call-template name="messages">
+            <xsl:with-param name="text" select="string(err)"/>
+          </xsl:call-template>
+        </xsl:variable>
+
         <h2>Результат</h2>
         <xsl:choose>
           <!-- Every number of a record no calculation has written reads 0.000. -->
@@ -123,17 +130,23 @@
           <xsl:otherwise>
             <div class="result">
               <div class="label">Молярная доля воды</div>
-              <div class="value"><xsl:value-of select="water"/></div>
+              <xsl:choose>
+                <!-- "nan" (and the infinities) are no number to XPath: nothing was computed. -->
+                <xsl:when test="string(number(water)) = 'NaN'">
+                  <div class="value">не рассчитана</div>
+                </xsl:when>
+                <xsl:otherwise>
+                  <div class="value"><xsl:value-of select="water"/></div>
+                </xsl:otherwise>
+              </xsl:choose>
             </div>
+            <xsl:if test="normalize-space($messages) != ''">
+              <p class="warning">Определение не соответствует требованиям методики: см. сообщения ниже.</p>
+            </xsl:if>
           </xsl:otherwise>
         </xsl:choose>
 
         <h2>Непройденные проверки</h2>
-        <xsl:variable name="messages">
-          <xsl:call-template name="messages">
-            <xsl:with-param name="text" select="string(err)"/>
-          </xsl:call-template>
-        </xsl:variable>
         <xsl:choose>
           <xsl:when test="normalize-space($messages) != ''">
             <ul class="errors">

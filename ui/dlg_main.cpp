@@ -120,7 +120,7 @@ void DlgMain::DoDataExchange(CDataExchange* pDX) {
         if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, dialogkit::FormatFixed(value, kRefillDecimals));
         DDX_Text(pDX, field.id, value);
     }
-    DDX_Text(pDX, IDC_WATER, form_.water);
+    DDX_Result(pDX, IDC_WATER, form_.water);
     DDX_Text(pDX, IDC_ERRORS, form_.errorText);
     DDX_Control(pDX, IDC_LIST, list_);
 }

@@ -27,13 +27,19 @@ inline PeakRecord NamedPeak(const std::wstring& name, double height)
     return peak;
 }
 
+// A sample name that gives each role, as the list refresh would assign it.
+inline constexpr const wchar_t* kRoleSamples[] = {L"осуш. град", L"град1", L"град2", L"град3",
+                                                  L"град4",      L"проба осуш.", L"проба"};
+
 inline SampleSet MakeSet(const std::vector<Injection>& injections)
 {
     SampleSet set;
     int32_t id = 1;
     for (const Injection& injection : injections) {
         AssayEntry entry;
-        entry.id = id++;
+        entry.id = id;
+        entry.filename = L"C:\\data\\assay" + std::to_wstring(id++) + L".stg";
+        entry.sample = kRoleSamples[static_cast<int>(injection.role)];
         entry.role = injection.role;
         entry.peaks.push_back(NamedPeak(L"вода", injection.height));
         set.append(std::move(entry));
@@ -101,5 +107,18 @@ inline constexpr const wchar_t* kMessages[] = {
     L"Проверка осушенного экстрагента в анализе не пройдена (11.1 4б)\r\n",
     L"Проверка воды в анализе не пройдена (11.1 4г)\r\n",
 };
+
+// The lines of an error text that report the method's checks, leaving out those that name an incomplete set.
+inline std::wstring ChecksOnly(const std::wstring& errorText)
+{
+    std::wstring checks;
+    for (std::size_t start = 0; start < errorText.size();) {
+        const std::size_t end = errorText.find(L"\r\n", start) + 2;
+        if (errorText.compare(start, 9, L"Проверка ") == 0)
+            checks += errorText.substr(start, end - start);
+        start = end;
+    }
+    return checks;
+}
 
 } // namespace calctest

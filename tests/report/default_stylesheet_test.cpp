@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,7 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
         std::vector<std::wstring> notes;
         std::vector<std::wstring> values;
         std::vector<std::wstring> messages;
+        bool warned = false; // the value comes with the note that the determination fails the method
     } cases[] = {
         // Before any calculation.
         {false, 0, L"",
@@ -148,7 +151,12 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
         {true, -0.0001, L"", {L"Сообщений о непройденных проверках нет."}, {L"-0.000"}, {}},
         // Only the markers split the list; markup-like text stays text.
         {false, 1, L"первое < второе & <b>третье</b>\r\nбез конца строки", {L"Хроматограммы не выбраны."}, {L"1.000"},
-         {L"первое < второе & <b>третье</b>", L"без конца строки"}},
+         {L"первое < второе & <b>третье</b>", L"без конца строки"}, true},
+        // Nothing computed: no number is shown, and the reason is listed.
+        {true, std::nan(""), L"Неполный набор: «анализ» — пиков воды 0, нужно 2\r\n",
+         {}, {L"не рассчитана"}, {L"Неполный набор: «анализ» — пиков воды 0, нужно 2"}, true},
+        {true, std::numeric_limits<double>::infinity(), L"", {L"Сообщений о непройденных проверках нет."},
+         {L"не рассчитана"}, {}},
     };
     for (const auto& c : cases) {
         set.removeAll();
@@ -161,6 +169,7 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
         EXPECT_EQ(Texts(page, L"//p[@class='note']"), c.notes);
         EXPECT_EQ(Texts(page, L"//div[@class='value']"), c.values);
         EXPECT_EQ(Texts(page, L"//ul/li"), c.messages);
+        EXPECT_EQ(Texts(page, L"//p[@class='warning']").size(), c.warned ? 1u : 0u);
         EXPECT_TRUE(page.select_nodes(L"//li/*").empty());
     }
 }

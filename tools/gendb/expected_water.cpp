@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -30,7 +31,7 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
     int driedCount = 0;
     double driedMean = 0.0;
     double driedMax = 0.0;
-    double driedMin = 100000.0;
+    double driedMin = std::numeric_limits<double>::infinity();
     RoleHeights levels[4];
     RoleHeights driedAnalysis;
     RoleHeights sample;
@@ -87,7 +88,9 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
     const double kMin = std::min({k[0], k[1], k[2], k[3]});
     if ((kMax - kMin) / kMean * 100.0 > 14.0)
         result.errors.push_back(L"Проверка приемлемости градуировочного коэффициента не пройдена (11.2)");
-    result.water = ((kMean * d.portionMass) / d.sampleMass) * (0.5 * sample.sum - 0.5 * driedAnalysis.sum);
+    // The analysis enters as the mean of its heights; a missing dried extractant subtracts nothing.
+    const double driedAnalysisMean = driedAnalysis.count == 0 ? 0.0 : driedAnalysis.sum / driedAnalysis.count;
+    result.water = ((kMean * d.portionMass) / d.sampleMass) * (sample.sum / sample.count - driedAnalysisMean);
     if (driedAnalysis.difference > 10.0)
         result.errors.push_back(L"Проверка осушенного экстрагента в анализе не пройдена (11.1 4б)");
     if (sample.difference > 10.0)

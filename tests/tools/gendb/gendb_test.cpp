@@ -104,7 +104,7 @@ TEST(ExpectedWater, FollowsTheMethod)
 
 TEST(ExpectedWater, SumsInTheOrderOfTheAssays)
 {
-    // 0.1 + 0.2 + 0.3 differs from 0.3 + 0.2 + 0.1 in the last bit; the sample mean must use the first.
+    // 0.1 + 0.2 + 0.3 differs from 0.3 + 0.2 + 0.1 in the last bit; the sample mean (sum ÷ count) must use the first.
     DemoDetermination forward = UnitDetermination();
     DemoDetermination backward = UnitDetermination();
     forward.assays.erase(forward.assays.begin() + 8, forward.assays.begin() + 10);
@@ -113,8 +113,8 @@ TEST(ExpectedWater, SumsInTheOrderOfTheAssays)
         forward.assays.push_back(Assay(DemoRole::Sample, h));
     for (double h : {0.3, 0.2, 0.1})
         backward.assays.push_back(Assay(DemoRole::Sample, h));
-    EXPECT_EQ(ComputeExpectedWater(forward).water, (1.0 * 2.0 / 4.0) * (0.5 * (0.1 + 0.2 + 0.3) - 0.5 * 4.0));
-    EXPECT_EQ(ComputeExpectedWater(backward).water, (1.0 * 2.0 / 4.0) * (0.5 * (0.3 + 0.2 + 0.1) - 0.5 * 4.0));
+    EXPECT_EQ(ComputeExpectedWater(forward).water, (1.0 * 2.0 / 4.0) * ((0.1 + 0.2 + 0.3) / 3 - 4.0 / 2));
+    EXPECT_EQ(ComputeExpectedWater(backward).water, (1.0 * 2.0 / 4.0) * ((0.3 + 0.2 + 0.1) / 3 - 4.0 / 2));
 }
 
 TEST(Determination, HoldsEveryRoleTwiceWithItsKeywords)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -40,6 +41,19 @@ public:
     }
 
     ExpectedResult Expected() const { return ComputeExpectedWater(determination_); }
+    // Leaves the first `count` assays of the role out of the request and of the expected value.
+    void LeaveOut(DemoRole role, int count)
+    {
+        for (auto at = determination_.assays.begin(); count > 0 && at != determination_.assays.end();) {
+            if (at->role != role) {
+                ++at;
+                continue;
+            }
+            std::erase(request.ids, static_cast<uint32_t>(at->id));
+            at = determination_.assays.erase(at);
+            --count;
+        }
+    }
     std::filesystem::path File(int32_t id) const
     {
         return database_.folder() / "files" / ("assay" + std::to_string(id) + ".stg");
@@ -133,6 +147,29 @@ TEST(Recalc, UnreadableFileIsReportedAndChangesNoResult)
     EXPECT_TRUE(SameBits(report.form.water, demo.Expected().water));
 }
 
+// An incomplete set is named; the water is the mean-based value, or none when a level is missing.
+TEST(Recalc, IncompleteDeterminationIsNamed)
+{
+    const struct {
+        DemoRole role;
+        int leftOut;
+        std::string start;
+    } cases[] = {
+        {DemoRole::Sample, 1, "\"errors\": [\"Неполный набор: «анализ» — пиков воды 1, нужно 2\"]"},
+        {DemoRole::Level4, 2, "\"errors\": [\"Неполный набор: «Градуировка 4» — пиков воды 0, нужно 2\"]"},
+    };
+    for (const auto& c : cases) {
+        DemoRun demo{DemoOptions{}};
+        demo.LeaveOut(c.role, c.leftOut);
+        const RecalcReport report = RunRecalc(demo.request);
+        const double expected = demo.Expected().water;
+        EXPECT_TRUE(std::isnan(expected) ? std::isnan(report.form.water) : SameBits(report.form.water, expected));
+        const std::string json = RecalcJson(demo.request, report);
+        EXPECT_EQ(json.substr(0, json.find(", \"stopped\"")),
+                  "{\"water\": " + (std::isnan(expected) ? "\"nan\"" : FormatDouble17g(expected)) + ", " + c.start);
+    }
+}
+
 TEST(Recalc, ForeignPeakStopsTheCalculation)
 {
     DemoRun demo{DemoOptions{}};
@@ -140,9 +177,9 @@ TEST(Recalc, ForeignPeakStopsTheCalculation)
     demo.request.form.water = 7.5;
     const RecalcReport report = RunRecalc(demo.request);
     EXPECT_TRUE(report.stopped);
-    EXPECT_EQ(report.form.water, 7.5);
     const std::string json = RecalcJson(demo.request, report);
-    const std::string start = "{\"water\": 7.5, \"errors\": [], \"stopped\": \"нет воды\", ";
+    const std::string start = "{\"water\": \"nan\", \"errors\": [\"Расчёт остановлен: пик «Вода» в хроматограмме "
+                              "«assay5.stg» — не вода\"], \"stopped\": \"нет воды\", ";
     EXPECT_EQ(json.substr(0, start.size()), start);
 }
 

@@ -150,10 +150,15 @@ INSTANTIATE_TEST_SUITE_P(Typed, MassExchangeTest, testing::ValuesIn(kExchangeCas
                              return name;
                          });
 
-TEST_F(MainDialogTest, ANanWaterFieldReadsBackWithoutTheNumberMessage) {
+TEST_F(MainDialogTest, AnEmptySetShowsNoWaterAndNamesEveryRoleAndTheEmptyFieldReadsBack) {
     SetMasses({L"1", L"1", L"1", L"1", L"1", L"10"});
     Click(IDC_RECALCULATE);
-    ASSERT_EQ(Text(IDC_WATER), L"nan");
+    ASSERT_EQ(Text(IDC_WATER), L"");
+    const std::wstring errors = Text(IDC_ERRORS);
+    size_t lines = 0;
+    for (size_t at = errors.find(L"Неполный набор: «"); at != std::wstring::npos; at = errors.find(L"Неполный набор: «", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 7u) << "one line per role of the method";
     Click(IDC_RECALCULATE);
     EXPECT_TRUE(boxes.empty());
 }
