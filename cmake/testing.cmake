@@ -27,12 +27,14 @@ function(talvex_add_test name)
   endif()
 endfunction()
 
-# talvex_hostsim_script(TEST ARGUMENTS SCRIPT EXPECTED [WORKDIR dir] [EXIT_CODE n] [REMOVE file])
+# talvex_hostsim_script(TEST ARGUMENTS SCRIPT EXPECTED [WORKDIR dir] [EXIT_CODE n] [REMOVE file]
+#                       [REPORT_CONTAINS "text|text"])
 # hostsim under Wine, with ARGUMENTS (comma-separated) and the steps of SCRIPT on its standard input, must print
 # EXPECTED and exit with EXIT_CODE (0). It runs in WORKDIR (this binary folder unless given); REMOVE names a
-# file there deleted first.
+# file there deleted first; REPORT_CONTAINS lists texts the report the script made (with the default style
+# sheet) must hold.
 function(talvex_hostsim_script test arguments script expected)
-  cmake_parse_arguments(S "" "WORKDIR;EXIT_CODE;REMOVE" "" ${ARGN})
+  cmake_parse_arguments(S "" "WORKDIR;EXIT_CODE;REMOVE;REPORT_CONTAINS" "" ${ARGN})
   if(NOT S_WORKDIR)
     set(S_WORKDIR ${CMAKE_CURRENT_BINARY_DIR})
   endif()
@@ -47,6 +49,10 @@ function(talvex_hostsim_script test arguments script expected)
   endif()
   if(S_REMOVE)
     list(APPEND extra -DREMOVE=${S_REMOVE})
+  endif()
+  # A script whose report is read back gets the default style sheet where the module looks for it.
+  if(S_REPORT_CONTAINS)
+    list(APPEND extra "-DREPORT_CONTAINS=${S_REPORT_CONTAINS}" -DSTYLESHEET=${CMAKE_SOURCE_DIR}/stylesheet/Report.xsl)
   endif()
   string(REPLACE ";" "," emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
   add_test(NAME ${test}

@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs hostsim with a script on standard input and compares what it prints with an expected file:
 #   cmake -DEMULATOR=a,b -DHOSTSIM=exe -DWORKDIR=dir -DARGUMENTS=--plugin,x,... -DSCRIPT=file -DEXPECTED=file
-#         [-DEXIT_CODE=n] [-DREMOVE=file] [-DPLUGIN_INFO_SIZE=n] -P run_script.cmake
+#         [-DEXIT_CODE=n] [-DREMOVE=file] [-DPLUGIN_INFO_SIZE=n] [-DREPORT_CONTAINS=a|b -DSTYLESHEET=xsl]
+#         -P run_script.cmake
 # REMOVE names a file deleted first (a profile store that must start missing). The expected files show the
 # 32-bit product's record size (info size=48); PLUGIN_INFO_SIZE puts the size of the build at hand in its place.
 string(REPLACE "," ";" emulator "${EMULATOR}")
@@ -11,6 +12,19 @@ if(NOT DEFINED EXIT_CODE)
 endif()
 if(REMOVE)
   file(REMOVE ${WORKDIR}/${REMOVE})
+endif()
+# The Wine prefix the programs run in, as the emulator names it: a report is read back from there, and the
+# default style sheet is put where the module looks for it.
+set(prefix "")
+foreach(part IN LISTS emulator)
+  if(part MATCHES "^WINEPREFIX=(.*)")
+    set(prefix "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+if(STYLESHEET)
+  set(public ${prefix}/drive_c/users/Public/Documents/Veltrox4/talvex7)
+  file(MAKE_DIRECTORY ${public})
+  file(COPY_FILE ${STYLESHEET} ${public}/Report.xsl)
 endif()
 execute_process(COMMAND ${emulator} ${HOSTSIM} ${arguments} --script -
   WORKING_DIRECTORY ${WORKDIR} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE output ERROR_VARIABLE errors
@@ -32,6 +46,26 @@ if(rects)
   string(REPLACE "%RECT_T%" "${CMAKE_MATCH_2}" expected "${expected}")
   string(REPLACE "%RECT_R%" "${CMAKE_MATCH_3}" expected "${expected}")
   string(REPLACE "%RECT_B%" "${CMAKE_MATCH_4}" expected "${expected}")
+endif()
+# %REPORT% stands for the report file the run made (its path changes from run to run); REPORT_CONTAINS
+# lists, separated by "|", texts the report must hold.
+if(output MATCHES "(^|\n)report ([^\n]+)")
+  set(report "${CMAKE_MATCH_2}")
+  string(REPLACE "%REPORT%" "${report}" expected "${expected}")
+  string(REGEX REPLACE "^[A-Za-z]:" "${prefix}/drive_c" report_file "${report}")
+  string(REPLACE "\\" "/" report_file "${report_file}")
+  if(REPORT_CONTAINS AND EXISTS "${report_file}")
+    file(READ "${report_file}" report_text)
+    string(REPLACE "|" ";" wanted "${REPORT_CONTAINS}")
+    foreach(text IN LISTS wanted)
+      string(FIND "${report_text}" "${text}" at)
+      if(at EQUAL -1)
+        message(FATAL_ERROR "the report ${report_file} does not hold \"${text}\":\n${report_text}")
+      endif()
+    endforeach()
+  elseif(REPORT_CONTAINS)
+    message(FATAL_ERROR "no report to read at ${report_file}")
+  endif()
 endif()
 if(PLUGIN_INFO_SIZE)
   string(REPLACE "info size=48 " "info size=${PLUGIN_INFO_SIZE} " expected "${expected}")

@@ -124,4 +124,31 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
               L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />)");
 }
 
+// A calculation that stopped on a foreign peak: the report says the water was not computed, and why.
+TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
+{
+    struct Silent final : NoWaterReporter {
+        void reportNoWater(std::wstring_view) override {}
+    } reporter;
+    SampleSet set;
+    AssayEntry entry;
+    entry.filename = L"C:\\data\\assay7.stg";
+    entry.peaks.push_back(PeakRecord{});
+    entry.peaks.back().name = L"метан";
+    set.append(std::move(entry));
+    FormValues form;
+    form.water = 4.0;
+    form.errorText = L"прежнее\r\n";
+    CalcResults results;
+    WaterCalculator calculator;
+    calculator.bind(set, form, results, reporter);
+    calculator.calculate();
+
+    const SampleSet none;
+    ReportBuilder builder;
+    builder.bind(results, none);
+    EXPECT_EQ(Build(builder), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
+                              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />)");
+}
+
 } // namespace

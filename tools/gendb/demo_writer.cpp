@@ -12,6 +12,7 @@
 namespace {
 
 const wchar_t kWaterName[] = L"вода";
+const wchar_t kForeignName[] = L"метан";
 const wchar_t kWaterNameId[] = L"{6F0E52B1-3C4D-4A8E-9B17-2D5C8E4F0A61}";
 const wchar_t kMixture[] = L"Вода в трансформаторном масле";
 const wchar_t kMethod[] = L"ЗЮЛК-04-04";
@@ -57,7 +58,7 @@ SyntheticChromatogram Chromatogram(const DemoAssay& assay, const DemoFiles& file
     return chromatogram;
 }
 
-HostAssay Row(const DemoAssay& assay, const std::wstring& stored)
+HostAssay Row(const DemoAssay& assay, const std::wstring& stored, bool foreignPeak)
 {
     HostAssay row;
     row.id = assay.id;
@@ -69,7 +70,7 @@ HostAssay Row(const DemoAssay& assay, const std::wstring& stored)
     row.iscalibration = IsCalibration(assay.role) ? 1 : 0;
     HostPeak water;
     water.nameid = kWaterNameId;
-    water.name = kWaterName;
+    water.name = foreignPeak ? kForeignName : kWaterName;
     water.area = GaussianArea(assay.height, kWaterSigma);
     water.time = kWaterTime;
     water.height = assay.height;
@@ -102,7 +103,7 @@ void WriteDemo(const DemoDetermination& determination, const DemoFiles& files)
         const std::filesystem::path path = files.folder / name;
         if (!SaveBytes(path, SynthesizeFile(Chromatogram(assay, files, stored))))
             throw std::runtime_error("cannot write " + Utf8FromWide(path.wstring()));
-        rows.push_back(Row(assay, stored));
+        rows.push_back(Row(assay, stored, assay.id == files.foreignPeakAssay));
     }
     WriteHostDatabase(files.database, rows);
 }

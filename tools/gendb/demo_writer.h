@@ -16,6 +16,9 @@ struct DemoFiles {
     std::wstring storedFolder;
     uint32_t samplesPerChannel = 50000;
     uint64_t seed = 462;
+    // The assay whose water peak the database names "метан" (a determination the calculation must refuse);
+    // 0 for none.
+    int32_t foreignPeakAssay = 0;
 };
 
 // The path the database stores for a file of the stored folder: joined with the folder's own separator.

@@ -2,7 +2,7 @@
 // the database, the masses to type and the water value and failed checks the method must give.
 //
 // gendb --db PATH --files DIR [--stored-folder TEXT] [--expected PATH] [--apart-level 1..4] [--apart PERCENT]
-//       [--samples N] [--seed N] [--first-id N]
+//       [--samples N] [--seed N] [--first-id N] [--foreign-peak ID]
 
 #include "chromfile/utf8_text.h"
 #include "tools/chromwriter/chrom_writer.h"
@@ -21,7 +21,7 @@ constexpr int kUsageError = 2;
 
 const char kUsage[] =
     "usage: gendb --db PATH --files DIR [--stored-folder TEXT] [--expected PATH] [--apart-level 1..4]\n"
-    "             [--apart PERCENT] [--samples N] [--seed N] [--first-id N]\n";
+    "             [--apart PERCENT] [--samples N] [--seed N] [--first-id N] [--foreign-peak ID]\n";
 
 struct Settings {
     DemoOptions demo;
@@ -32,7 +32,8 @@ struct Settings {
 std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
 {
     const auto options = ParseOptions(args, {L"db", L"files", L"stored-folder", L"expected", L"apart-level",
-                                             L"apart", L"samples", L"seed", L"first-id"});
+                                             L"apart", L"samples", L"seed", L"first-id",
+                                             L"foreign-peak"});
     if (!options || !options->count(L"db") || !options->count(L"files"))
         return std::nullopt;
     Settings settings;
@@ -54,8 +55,9 @@ std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
     const auto samples = number(L"samples", 50000, 100000000);
     const auto seed = number(L"seed", 462, UINT64_MAX);
     const auto firstId = number(L"first-id", 1, 2000000000);
+    const auto foreignPeak = number(L"foreign-peak", 0, 2000000000);
     const auto apart = options->count(L"apart") ? ParseDouble(options->at(L"apart")) : std::optional<double>(12.0);
-    if (!apartLevel || !samples || !seed || !firstId || !apart)
+    if (!apartLevel || !samples || !seed || !firstId || !foreignPeak || !apart)
         return std::nullopt;
     settings.demo.apartLevel = static_cast<int>(*apartLevel);
     settings.demo.apartPercent = *apart;
@@ -63,6 +65,7 @@ std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
     settings.demo.firstId = static_cast<int32_t>(*firstId);
     settings.files.samplesPerChannel = static_cast<uint32_t>(*samples);
     settings.files.seed = *seed;
+    settings.files.foreignPeakAssay = static_cast<int32_t>(*foreignPeak);
     return settings;
 }
 
