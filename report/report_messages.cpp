@@ -41,6 +41,29 @@ std::wstring StyleSheetNotLoadedReason(std::wstring_view path)
     return L"Таблица стилей не найдена или не загружается: " + std::wstring(path);
 }
 
+std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path)
+{
+    const wchar_t* what = nullptr;
+    switch (refusal) {
+    case StyleSheetRefusal::kDoctype:
+        what = L"в ней есть объявление типа документа (<!DOCTYPE>)";
+        break;
+    case StyleSheetRefusal::kScript:
+        what = L"в ней есть сценарий (msxsl:script)";
+        break;
+    case StyleSheetRefusal::kImportOrInclude:
+        what = L"она подключает другие файлы (xsl:import или xsl:include)";
+        break;
+    case StyleSheetRefusal::kDocumentFunction:
+        what = L"она читает другие документы (функция document())";
+        break;
+    default:
+        // What the check could not read is a style sheet that does not load.
+        return StyleSheetNotLoadedReason(path);
+    }
+    return L"Таблица стилей отклонена: " + std::wstring(what) + L". Файл: " + std::wstring(path);
+}
+
 std::wstring TransformFailedReason(HRESULT hr)
 {
     return WithCode(L"Ошибка преобразования по таблице стилей", hr);
@@ -65,4 +88,10 @@ std::wstring OutOfMemoryReason()
 std::wstring UnexpectedReason()
 {
     return L"Непредвиденная ошибка.";
+}
+
+std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer)
+{
+    return L"Отчёт сохранён, но открыть его не удалось (код " + std::to_wstring(answer) +
+           L"). Откройте файл вручную:\r\n" + std::wstring(path);
 }
