@@ -43,25 +43,22 @@ std::wstring StyleSheetNotLoadedReason(std::wstring_view path)
 
 std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path)
 {
-    const wchar_t* what = nullptr;
-    switch (refusal) {
-    case StyleSheetRefusal::kDoctype:
-        what = L"в ней есть объявление типа документа (<!DOCTYPE>)";
-        break;
-    case StyleSheetRefusal::kScript:
-        what = L"в ней есть сценарий (msxsl:script)";
-        break;
-    case StyleSheetRefusal::kImportOrInclude:
-        what = L"она подключает другие файлы (xsl:import или xsl:include)";
-        break;
-    case StyleSheetRefusal::kDocumentFunction:
-        what = L"она читает другие документы (функция document())";
-        break;
-    default:
-        // What the check could not read is a style sheet that does not load.
-        return StyleSheetNotLoadedReason(path);
+    static constexpr struct {
+        StyleSheetRefusal refusal;
+        const wchar_t* what;
+    } kReasons[] = {
+        {StyleSheetRefusal::kDoctype, L"в ней есть объявление типа документа (<!DOCTYPE>)"},
+        {StyleSheetRefusal::kScript, L"в ней есть сценарий (msxsl:script)"},
+        {StyleSheetRefusal::kImportOrInclude, L"она подключает другие файлы (xsl:import или xsl:include)"},
+        {StyleSheetRefusal::kDocumentFunction, L"она читает другие документы (функция document())"},
+    };
+    for (const auto& reason : kReasons) {
+        if (reason.refusal == refusal) {
+            return L"Таблица стилей отклонена: " + std::wstring(reason.what) + L". Файл: " + std::wstring(path);
+        }
     }
-    return L"Таблица стилей отклонена: " + std::wstring(what) + L". Файл: " + std::wstring(path);
+    // What the check could not read is a style sheet that does not load.
+    return StyleSheetNotLoadedReason(path);
 }
 
 std::wstring TransformFailedReason(HRESULT hr)
