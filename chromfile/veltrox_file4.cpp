@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <string>
 
 #include "chromfile/file_document.h"
 #include "chromfile/file_open.h"
@@ -91,7 +92,13 @@ int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
     }
     if (!cursor.ReadExactly(channel.samples.data(), channel.samples.size() * sizeof(float)))
         return CVeltroxFile4::kBadSampleCount;
-    channels.push_back(std::move(channel));
+    // A record that cannot be appended is a block that could not be kept, like one whose samples found no
+    // room; the list keeps the blocks before it (push_back leaves it as it was).
+    try {
+        channels.push_back(std::move(channel));
+    } catch (const std::bad_alloc&) {
+        return CVeltroxFile4::kBadSampleCount;
+    }
     return CVeltroxFile4::kLoaded;
 }
 
@@ -115,7 +122,13 @@ bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRec
 
 int32_t CVeltroxFile4::Load(const wchar_t* path)
 {
-    const FilePtr file = OpenForBinaryReading(path);
+    FilePtr file;
+    // Elsewhere than Windows the name is converted first; a name that finds no memory cannot be opened.
+    try {
+        file = OpenForBinaryReading(path);
+    } catch (const std::bad_alloc&) {
+        return kCannotOpen;
+    }
     if (!file)
         return kCannotOpen;
     return Read(file.get(), path);
@@ -145,8 +158,16 @@ int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path)
         if (result != kLoaded)
             return result;
     }
+    // The passport's path is copied before the document is read, so that a copy without memory fails the
+    // document part with the passport untouched, and a document read in full is never left without it.
+    std::wstring passportPath;
+    try {
+        passportPath = path;
+    } catch (const std::bad_alloc&) {
+        return kBadDocument;
+    }
     if (!ReadDocument(cursor, passport, channels))
         return kBadDocument;
-    passport.path = path;
+    passport.path.swap(passportPath);
     return kLoaded;
 }

@@ -27,7 +27,8 @@ public:
     // Reads the file at path (zero-terminated UTF-16) into this object and returns a result code. A failed
     // load leaves the object in the state its result code stands for: untouched before the blocks, the
     // complete blocks without tables after a block failure, every block without tables after a document
-    // failure.
+    // failure. Throws nothing: memory that runs out fails the part being read with that part's code and
+    // state (the name −1, a block −6, the document −7).
     virtual int32_t Load(const wchar_t* path);
 
     // The same reading from a stream opened in binary mode at the start of the file's bytes; path only

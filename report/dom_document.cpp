@@ -2,6 +2,44 @@
 
 #include <ole2.h>
 
+#include <cwchar>
+#include <utility>
+
+namespace {
+
+// What a document may read besides its own text. The style sheet lives in a folder every user can write, so
+// none of MSXML's ways of reaching other files or running code is left to its defaults: scripts and
+// document() in style sheets, DTDs and the external entities and schemas they name.
+HRESULT ForbidOutsideReads(IXMLDOMDocument2& document)
+{
+    const struct {
+        const wchar_t* name;
+        VARIANT_BOOL value;
+    } properties[] = {
+        {L"AllowXsltScript", VARIANT_FALSE},
+        {L"AllowDocumentFunction", VARIANT_FALSE},
+        {L"ProhibitDTD", VARIANT_TRUE},
+        {L"ResolveExternals", VARIANT_FALSE},
+    };
+    for (const auto& property : properties) {
+        const Bstr name(property.name, static_cast<UINT>(std::wcslen(property.name)));
+        if (!name.get()) {
+            return E_OUTOFMEMORY;
+        }
+        VARIANT value;
+        VariantInit(&value);
+        V_VT(&value) = VT_BOOL;
+        V_BOOL(&value) = property.value;
+        const HRESULT hr = document.setProperty(name.get(), value);
+        if (FAILED(hr)) {
+            return hr;
+        }
+    }
+    return S_OK;
+}
+
+} // namespace
+
 HRESULT CreateDomDocument(ComPtr<IXMLDOMDocument3>& target)
 {
     target.reset();
@@ -16,5 +54,15 @@ HRESULT CreateDomDocument(ComPtr<IXMLDOMDocument3>& target)
     if (FAILED(hr)) {
         return hr;
     }
-    return object.queryInterface(kIidXmlDomDocument3, target);
+    ComPtr<IXMLDOMDocument3> document;
+    hr = object.queryInterface(kIidXmlDomDocument3, document);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    hr = ForbidOutsideReads(*document.get());
+    if (FAILED(hr)) {
+        return hr;
+    }
+    target = std::move(document);
+    return S_OK;
 }

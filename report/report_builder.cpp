@@ -86,7 +86,10 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     }
     TransformResult rendered = TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true,
                                                 environment.shellExecute);
-    if (rendered.code != 0) {
+    if (rendered.code == 2) {
+        // The report exists; only the shell failed. The analyst is told where it is.
+        environment.showMessage(rendered.failure);
+    } else if (rendered.code != 0) {
         return {{}, std::move(rendered.failure)};
     }
     return {*outputPath, {}};

@@ -7,16 +7,6 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-void ShellExecuteUnchecked(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
-                           const wchar_t* directory, int showCommand)
-{
-    ShellExecuteW(owner, verb, file, parameters, directory, showCommand);
-}
-
-} // namespace
-
 std::wstring PublicDocumentsFolder()
 {
     PWSTR path = nullptr;
@@ -31,5 +21,5 @@ std::wstring PublicDocumentsFolder()
 
 ReportEnvironment SystemReportEnvironment(MessageFunction showMessage)
 {
-    return ReportEnvironment{std::move(showMessage), &PublicDocumentsFolder, &ShellExecuteUnchecked};
+    return ReportEnvironment{std::move(showMessage), &PublicDocumentsFolder, &ShellExecuteW};
 }

@@ -10,9 +10,10 @@
 // Shows text to the analyst in a modal box with an OK button.
 using MessageFunction = std::function<void(const std::wstring& text)>;
 
-// ShellExecuteW's arguments, the result left unexamined.
-using ShellExecuteFunction = std::function<void(HWND owner, const wchar_t* verb, const wchar_t* file,
-                                                const wchar_t* parameters, const wchar_t* directory, int showCommand)>;
+// ShellExecuteW's arguments and answer: a value above 32 when the file was opened.
+using ShellExecuteFunction = std::function<HINSTANCE(HWND owner, const wchar_t* verb, const wchar_t* file,
+                                                     const wchar_t* parameters, const wchar_t* directory,
+                                                     int showCommand)>;
 
 struct ReportEnvironment {
     MessageFunction showMessage;

@@ -41,6 +41,26 @@ std::wstring StyleSheetNotLoadedReason(std::wstring_view path)
     return L"Таблица стилей не найдена или не загружается: " + std::wstring(path);
 }
 
+std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path)
+{
+    static constexpr struct {
+        StyleSheetRefusal refusal;
+        const wchar_t* what;
+    } kReasons[] = {
+        {StyleSheetRefusal::kDoctype, L"в ней есть объявление типа документа (<!DOCTYPE>)"},
+        {StyleSheetRefusal::kScript, L"в ней есть сценарий (msxsl:script)"},
+        {StyleSheetRefusal::kImportOrInclude, L"она подключает другие файлы (xsl:import или xsl:include)"},
+        {StyleSheetRefusal::kDocumentFunction, L"она читает другие документы (функция document())"},
+    };
+    for (const auto& reason : kReasons) {
+        if (reason.refusal == refusal) {
+            return L"Таблица стилей отклонена: " + std::wstring(reason.what) + L". Файл: " + std::wstring(path);
+        }
+    }
+    // What the check could not read is a style sheet that does not load.
+    return StyleSheetNotLoadedReason(path);
+}
+
 std::wstring TransformFailedReason(HRESULT hr)
 {
     return WithCode(L"Ошибка преобразования по таблице стилей", hr);
@@ -65,4 +85,10 @@ std::wstring OutOfMemoryReason()
 std::wstring UnexpectedReason()
 {
     return L"Непредвиденная ошибка.";
+}
+
+std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer)
+{
+    return L"Отчёт сохранён, но открыть его не удалось (код " + std::to_wstring(answer) +
+           L"). Откройте файл вручную:\r\n" + std::wstring(path);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // What the analyst reads when a report cannot be made.
 
+#include "report/style_sheet_check.h"
+
 #include <windows.h>
 
 #include <string>
@@ -18,8 +20,13 @@ std::wstring BuildFailedReason(HRESULT hr);
 std::wstring NoTemporaryFileReason();
 std::wstring ComInitializationReason(HRESULT hr);
 std::wstring StyleSheetNotLoadedReason(std::wstring_view path);
+// A style sheet that reaches outside the report's data: what it does and its path.
+std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path);
 std::wstring TransformFailedReason(HRESULT hr);
 std::wstring TransformEmptyReason();
 std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr);
 std::wstring OutOfMemoryReason();
 std::wstring UnexpectedReason();
+
+// Shown on its own when the report was saved but the shell could not open it (ShellExecuteW's answer).
+std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer);

@@ -1,12 +1,17 @@
 #include "report/transform_and_open.h"
 
+#include "dialogkit/unique_handle.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/report_messages.h"
+#include "report/style_sheet_check.h"
 
+#include <algorithm>
+#include <memory>
 #include <new>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,14 +42,72 @@ Variant PathValue(const std::wstring& path)
     return value;
 }
 
+using FileHandle = dialogkit::UniqueHandle<HANDLE, &::CloseHandle>;
+
+// The style sheet file's bytes, read once: what is checked is what MSXML then parses, whatever is written to
+// the file meanwhile.
+std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path)
+{
+    const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXDWORD) {
+        throw RenderFailure{StyleSheetNotLoadedReason(path)};
+    }
+    std::vector<unsigned char> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                           read != bytes.size())) {
+        throw RenderFailure{StyleSheetNotLoadedReason(path)};
+    }
+    return bytes;
+}
+
+void RefuseOutsideReads(StyleSheetRefusal refusal, const std::wstring& path)
+{
+    if (refusal != StyleSheetRefusal::kNone) {
+        throw RenderFailure{StyleSheetRefusedReason(refusal, path)};
+    }
+}
+
+// The bytes as a VARIANT MSXML's load takes (a one-dimensional array of bytes), so that it detects their
+// encoding itself, as from the file.
+Variant BytesValue(const std::vector<unsigned char>& bytes)
+{
+    Variant value;
+    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+    if (!array) {
+        throw std::bad_alloc();
+    }
+    V_ARRAY(&value.get()) = array;
+    V_VT(&value.get()) = VT_ARRAY | VT_UI1;
+    void* data = nullptr;
+    CheckHr(SafeArrayAccessData(array, &data), IID_IXMLDOMDocument);
+    std::copy(bytes.begin(), bytes.end(), static_cast<unsigned char*>(data));
+    SafeArrayUnaccessData(array);
+    return value;
+}
+
+// Loads the style sheet, refusing one that reaches outside the report's data: first by its bytes, before
+// MSXML parses anything (entities of a DTD are read while parsing), then by the text MSXML made of them, in
+// case it read an encoding differently.
 ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path)
 {
+    const std::vector<unsigned char> bytes = ReadStyleSheetFile(path);
+    RefuseOutsideReads(CheckStyleSheetBytes(bytes.data(), bytes.size()), path);
+
     ComPtr<IXMLDOMDocument3> styleSheet = NewDocument();
     VARIANT_BOOL loaded = VARIANT_FALSE;
-    const HRESULT hr = styleSheet->load(PathValue(path).get(), &loaded);
+    const HRESULT hr = styleSheet->load(BytesValue(bytes).get(), &loaded);
     if (FAILED(hr) || loaded != VARIANT_TRUE) {
         throw RenderFailure{StyleSheetNotLoadedReason(path)};
     }
+    BSTR parsed = nullptr;
+    const HRESULT written = styleSheet->get_xml(&parsed);
+    const std::unique_ptr<OLECHAR, decltype(&SysFreeString)> text(parsed, &SysFreeString);
+    CheckHr(written, IID_IXMLDOMDocument);
+    RefuseOutsideReads(CheckStyleSheetText({parsed, SysStringLen(parsed)}), path);
     return styleSheet;
 }
 
@@ -101,7 +164,12 @@ TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wst
         return {1, OutOfMemoryReason()};
     }
     if (open) {
-        shellExecute(nullptr, L"open", outputPath.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+        // ShellExecuteW answers a number above 32 when it opened the file; the report stays saved either way.
+        const INT_PTR answer = reinterpret_cast<INT_PTR>(
+            shellExecute(nullptr, L"open", outputPath.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED));
+        if (answer <= 32) {
+            return {2, ReportNotOpenedMessage(outputPath, static_cast<int>(answer))};
+        }
     }
     return {0, {}};
 }

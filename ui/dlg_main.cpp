@@ -137,7 +137,11 @@ void DlgMain::OnReport() {
     // MSXML needs COM on this thread for the report's length.
     dialogkit::OleInitialization ole;
     reportBuilder_->bind(results_, sampleSet_);
-    reportBuilder_->MakeReport(SystemReportEnvironment([this](const std::wstring& text) { MessageBox(text); }));
+    ReportEnvironment environment = SystemReportEnvironment([this](const std::wstring& text) { MessageBox(text); });
+    if (reportShell_) {
+        environment.shellExecute = reportShell_;
+    }
+    reportBuilder_->MakeReport(environment);
 }
 
 void DlgMain::OnClose() {

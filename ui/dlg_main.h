@@ -9,12 +9,14 @@
 #include "dialogkit/dialog.h"
 #include "dialogkit/message_filter.h"
 #include "dialogkit/tool_tip_ctrl.h"
+#include "report/report_environment.h"
 #include "ui/assay_loading.h"
 #include "ui/grid_ctrl.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class ReportBuilder;
 
@@ -29,6 +31,9 @@ public:
     void OnRecalculate();
     // "->": the report of the last recalculation; what was typed since is not taken.
     void OnReport();
+    // Replaces ShellExecuteW for the reports (tests answer and record instead of looking up the machine's
+    // program for HTML); an empty function restores the platform's.
+    void SetReportShell(ShellExecuteFunction shell) { reportShell_ = std::move(shell); }
     // IDCANCEL ("Закрыть", the close box, Escape): saves the state and hides the window.
     void OnClose();
 
@@ -83,6 +88,7 @@ private:
     CalcResults results_;
     std::unique_ptr<WaterCalculator> calculator_;
     std::unique_ptr<ReportBuilder> reportBuilder_;
+    ShellExecuteFunction reportShell_;
     // Offers the dialog its keys through the dialog manager whatever the host's message loop does.
     std::optional<dialogkit::MessageFilterHook> keyboard_;
     // The restore could not read the stored list from the database: a close leaves the stored list as it is

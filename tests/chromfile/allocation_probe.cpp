@@ -9,6 +9,8 @@ namespace {
 std::atomic<bool> watching{false};
 std::atomic<size_t> largest{0};
 std::atomic<size_t> limit{std::numeric_limits<size_t>::max()};
+std::atomic<size_t> requests{0};
+std::atomic<size_t> failingRequest{0};
 
 void* Allocate(size_t size)
 {
@@ -16,7 +18,8 @@ void* Allocate(size_t size)
         size_t seen = largest.load();
         while (size > seen && !largest.compare_exchange_weak(seen, size)) {
         }
-        if (size > limit.load())
+        const size_t number = ++requests;
+        if (size > limit.load() || number == failingRequest.load())
             return nullptr;
     }
     return std::malloc(size == 0 ? 1 : size);
@@ -32,10 +35,12 @@ void* AllocateOrThrow(size_t size)
 
 } // namespace
 
-AllocationProbe::AllocationProbe(size_t refuseAbove)
+AllocationProbe::AllocationProbe(size_t refuseAbove, size_t failAt)
 {
     largest = 0;
+    requests = 0;
     limit = refuseAbove;
+    failingRequest = failAt;
     watching = true;
 }
 
@@ -43,11 +48,17 @@ AllocationProbe::~AllocationProbe()
 {
     watching = false;
     limit = std::numeric_limits<size_t>::max();
+    failingRequest = 0;
 }
 
 size_t AllocationProbe::Largest() const
 {
     return largest.load();
+}
+
+size_t AllocationProbe::Requests() const
+{
+    return requests.load();
 }
 
 // Every form of the global operator new and delete is replaced together, so that each block is released by

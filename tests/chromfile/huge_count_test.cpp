@@ -7,7 +7,11 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "tests/chromfile/allocation_probe.h"
 #include "tests/chromfile/chrom_test_files.h"
@@ -114,6 +118,66 @@ TEST(ChromHugeDocument, BeyondProcessMemoryIsBadDocument)
     EXPECT_EQ(result, CVeltroxFile4::kBadDocument);
     ASSERT_EQ(file.channels.size(), 1u);
     EXPECT_TRUE(file.channels[0].table.empty());
+}
+
+// Whichever request of the reader finds no memory, Load ends in the code of the part it was reading, with the
+// object in that code's state, and throws nothing.
+TEST(ChromAllocationFailure, AnyRequestThatFailsEndsInItsResult)
+{
+    ChromFileSpec earlier;
+    earlier.passport.sample = L"earlier";
+    earlier.channels = {MakeChannel(9, {9.0f})};
+    ChromFileSpec spec = FullSpec();
+    spec.channels.push_back(MakeChannel(3, {1.0f, 2.0f, 3.0f}));
+    const TempFile temp;
+    temp.Write(WriteChromFile(spec));
+    const std::wstring path = temp.WidePath();
+    std::vector<ChannelRecord> withoutTables = spec.channels;
+    for (ChannelRecord& channel : withoutTables)
+        channel.table.clear();
+
+    std::set<int32_t> seen;
+    for (size_t failAt = 1;; ++failAt) {
+        SCOPED_TRACE("request " + std::to_string(failAt) + " fails");
+        CVeltroxFile4 file;
+        ASSERT_EQ(LoadBytes(file, WriteChromFile(earlier)), CVeltroxFile4::kLoaded);
+        const CVeltroxFile4 before = file;
+        int32_t result = CVeltroxFile4::kLoaded;
+        bool threw = false;
+        bool failed = false;
+        {
+            const AllocationProbe probe(SIZE_MAX, failAt);
+            try {
+                result = file.Load(path.c_str());
+            } catch (...) {
+                threw = true;
+            }
+            failed = probe.Requests() >= failAt;
+        }
+        ASSERT_FALSE(threw);
+        seen.insert(result);
+        if (!failed) {
+            EXPECT_EQ(result, CVeltroxFile4::kLoaded);
+            break;
+        }
+        switch (result) {
+        case CVeltroxFile4::kCannotOpen:
+            EXPECT_EQ(file.channels, before.channels);
+            break;
+        case CVeltroxFile4::kBadSampleCount:
+            ASSERT_LT(file.channels.size(), withoutTables.size());
+            EXPECT_TRUE(std::equal(file.channels.begin(), file.channels.end(), withoutTables.begin()));
+            break;
+        case CVeltroxFile4::kBadDocument:
+            EXPECT_EQ(file.channels, withoutTables);
+            break;
+        default:
+            ADD_FAILURE() << "result " << result;
+        }
+        EXPECT_EQ(file.passport, before.passport);
+    }
+    EXPECT_TRUE(seen.count(CVeltroxFile4::kBadSampleCount));
+    EXPECT_TRUE(seen.count(CVeltroxFile4::kBadDocument));
 }
 
 } // namespace

@@ -1,17 +1,20 @@
 // The report command where its surroundings fail: a temporary folder it cannot write, an MSXML 6.0 that
-// cannot be created, a style sheet that is XML but no style sheet. Each ends in one message with the reason,
-// no HTML file and no call of the shell.
+// cannot be created, a style sheet that is XML but no style sheet or one that reaches outside the report's
+// data. Each ends in one message with the reason, no HTML file and no call of the shell. A shell that cannot
+// open the report leaves it saved and says where.
 
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
 #include "report/msxml6.h"
 #include "report/report_builder.h"
 #include "report/report_messages.h"
+#include "report/report_paths.h"
 #include "tests/report/report_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -163,6 +166,50 @@ TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets)
         EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(result.failure)});
         EXPECT_TRUE(recorder.shellCalls.empty());
         EXPECT_TRUE(FilesMatching(temp.path(), L"*.html").empty());
+    }
+}
+
+TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused)
+{
+    const std::wstring secret = temp.write(L"secret.xml", "<secret>42</secret>");
+    const std::string secretUrl(secret.begin(), secret.end());
+    const std::string start = "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\""
+                              " xmlns:msxsl=\"urn:schemas-microsoft-com:xslt\">"
+                              "<xsl:output method=\"xml\" omit-xml-declaration=\"yes\"/>";
+    const std::string end = "<xsl:template match=\"/\"><html><body>&#160;</body></html></xsl:template></xsl:stylesheet>";
+    const struct {
+        std::string styleSheet;
+        StyleSheetRefusal refusal;
+    } cases[] = {
+        {"<!DOCTYPE xsl:stylesheet [<!ENTITY nbsp \"&#160;\">]>" + start + end, StyleSheetRefusal::kDoctype},
+        {start + "<msxsl:script language=\"JScript\" implements-prefix=\"u\">1</msxsl:script>" + end,
+         StyleSheetRefusal::kScript},
+        {start + "<xsl:import href=\"" + secretUrl + "\"/>" + end, StyleSheetRefusal::kImportOrInclude},
+        {start + "<xsl:include href=\"" + secretUrl + "\"/>" + end, StyleSheetRefusal::kImportOrInclude},
+        {start + "<xsl:template match=\"/\"><html><body><xsl:value-of select=\"document ('" + secretUrl +
+             "')\"/></body></html></xsl:template></xsl:stylesheet>",
+         StyleSheetRefusal::kDocumentFunction},
+    };
+    const std::wstring path = StyleSheetPath(publicDocuments.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.styleSheet);
+        InstallStyleSheet(c.styleSheet);
+        ExpectFailure(StyleSheetRefusedReason(c.refusal, path));
+    }
+}
+
+TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath)
+{
+    InstallStyleSheet(DefaultStyleSheet());
+    for (const INT_PTR answer : {INT_PTR{0}, INT_PTR{SE_ERR_FNF}, INT_PTR{SE_ERR_NOASSOC}, INT_PTR{32}}) {
+        SCOPED_TRACE(testing::Message() << "ShellExecuteW answers " << answer);
+        recorder.shellAnswer = answer;
+        recorder.messages.clear();
+        const ReportResult result = builder.MakeReport(recorder.environment());
+        EXPECT_EQ(result.failure, L"");
+        EXPECT_TRUE(FileExists(result.htmlPath));
+        EXPECT_EQ(recorder.messages,
+                  std::vector<std::wstring>{ReportNotOpenedMessage(result.htmlPath, static_cast<int>(answer))});
     }
 }
 

@@ -136,6 +136,7 @@ ReportEnvironment RecordingEnvironment::environment()
                                       const wchar_t* directory, int showCommand) {
         shellCalls.push_back({owner, verb ? verb : L"", file ? file : L"", parameters != nullptr,
                               directory != nullptr, showCommand});
+        return reinterpret_cast<HINSTANCE>(shellAnswer);
     };
     return environment;
 }

@@ -67,6 +67,8 @@ struct RecordingEnvironment {
 
     // What publicDocumentsFolder answers.
     std::wstring publicDocuments;
+    // What shellExecute answers (above 32: opened).
+    INT_PTR shellAnswer = 42;
     std::vector<std::wstring> messages;
     std::vector<ShellCall> shellCalls;
 

@@ -2,9 +2,13 @@
 #include "tests/ui/dialog/main_dialog_harness.h"
 
 #include "report/report_environment.h"
+#include "report/report_messages.h"
 #include "res/dialog_ids.h"
 
+#include <shellapi.h>
+
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +50,11 @@ protected:
         }
         ASSERT_TRUE(CopyFileW(SourcePath(L"stylesheet\\Report.xsl").c_str(), (folder + L"\\Report.xsl").c_str(), FALSE));
         MainDialogTest::SetUp();
+        // No browser is started: whether this machine has a program for HTML is not what is tested.
+        dialog.SetReportShell([this](HWND, const wchar_t*, const wchar_t* file, const wchar_t*, const wchar_t*, int) {
+            opened.push_back(file);
+            return reinterpret_cast<HINSTANCE>(shellAnswer);
+        });
     }
 
     void TearDown() override {
@@ -66,6 +75,10 @@ protected:
         FindClose(search);
         return files;
     }
+
+    // What the shell answers, and the files it was asked to open.
+    INT_PTR shellAnswer = 42;
+    std::vector<std::wstring> opened;
 
 private:
     std::wstring temp_;
@@ -113,6 +126,15 @@ TEST_F(MainDialogReportTest, ReportBeforeAnyRecalculationShowsZeros) {
     const std::vector<std::wstring> reports = Files(L"*.html");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(ReadBytes(reports.front()).find("1.500"), std::string::npos);
+}
+
+TEST_F(MainDialogReportTest, AReportTheShellCannotOpenIsToldWithItsPath) {
+    shellAnswer = SE_ERR_NOASSOC;
+    Click(IDC_REPORT);
+    const std::vector<std::wstring> reports = Files(L"*.html");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(opened, reports);
+    EXPECT_EQ(boxes, std::vector<std::wstring>{ReportNotOpenedMessage(reports.front(), SE_ERR_NOASSOC)});
 }
 
 }  // namespace
