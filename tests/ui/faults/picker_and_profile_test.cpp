@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <climits>
 #include <cstdint>
 
@@ -102,13 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HostService::OpenAssayIdDlgEx, HostService::OpenAssayFile, HostService::ProfileSetInt,
                     HostService::ProfileSetDouble, HostService::ProfileSetString, HostService::ProfileDelParam,
                     HostService::ProfileGetInt, HostService::ProfileGetDouble, HostService::ProfileGetString),
-    [](const testing::TestParamInfo<const char*>& info) {
-        std::string name;
-        for (const char* c = info.param; *c; ++c) {
-            if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-        }
-        return name;
-    });
+    [](const testing::TestParamInfo<const char*>& info) { return CaseName(info.param); });
 
 TEST_F(FaultDialogTest, StoredValuesNoSaveWritesRestoreOnlyReadableIds) {
     AddAssays(1, {100, 100, 100, 100});
