@@ -13,7 +13,7 @@ class Handle;
 // One assay by its id (bound unsigned): id, date, filename, sample, mixture, method, iscalibration.
 inline constexpr wchar_t kAssayStatement[] =
     L"SELECT assay.id, date, filename, sample, mixture, method, iscalibration FROM [assay] WHERE assay.id = ?;";
-// The peaks of one assay (its id bound signed), in retention time order.
+// The peaks of one assay (its id bound unsigned, as the assay statement's), in retention time order.
 inline constexpr wchar_t kPeakStatement[] =
     L"SELECT nameid, name, area, time, concentration, height, channel, front, back  FROM [peak] WHERE assayid = ? "
     L"ORDER BY time;";

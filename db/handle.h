@@ -10,8 +10,10 @@ namespace DataBase {
 
 class Handle {
 public:
-    // Opens the database DataBaseConnection names (SQLite's private temporary database while it names
-    // none) with foreign keys enforced. Throws SqlException when that fails, after closing what it got.
+    // Opens the database DataBaseConnection names read-only (SQLite's private temporary database while it
+    // names none), with foreign keys enforced and a busy timeout of about two seconds. Throws OpenException
+    // when the file cannot be opened (or does not exist: nothing is created), SqlException when a later step
+    // fails; either after closing what it got.
     Handle();
 
     Handle(const Handle&) = delete;

@@ -11,11 +11,12 @@
 
 namespace {
 
-// Appends the peak rows of one assay to its entry; rows without a name are not kept.
-void ReadPeaks(DataBase::Handle& handle, int32_t assayId, AssayEntry& entry)
+// Appends the peak rows of one assay to its entry; rows without a name are not kept. The id is the one the
+// assay statement matched, bound the same way: the entry's signed copy would miss every id from 2^31 on.
+void ReadPeaks(DataBase::Handle& handle, uint32_t assayId, AssayEntry& entry)
 {
     auto statement = DataBase::Prepare(handle, DataBase::kPeakStatement);
-    statement.BindSigned(1, assayId);
+    statement.BindUnsigned(1, assayId);
     DataBase::ForEachRow<std::wstring, std::wstring, double, double, double, double, int32_t, double, double>(
         std::move(statement),
         [&](std::wstring nameid, std::wstring name, double area, double time, double concentration, double height,
@@ -39,8 +40,8 @@ void ReadPeaks(DataBase::Handle& handle, int32_t assayId, AssayEntry& entry)
 // Handles the rows of the assay statement: each row not yet in the set becomes a new entry.
 class AssayRowHandler {
 public:
-    AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, std::wstring* fileError)
-        : handle_(handle), sampleSet_(sampleSet), fileError_(fileError)
+    AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t requestedId, std::wstring* fileError)
+        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), fileError_(fileError)
     {
     }
 
@@ -61,7 +62,7 @@ public:
         entry.mixture = std::move(mixture);
         entry.iscalibration = iscalibration != 0;
         const AssayFile file(entry);
-        ReadPeaks(handle_, id, entry);
+        ReadPeaks(handle_, requestedId_, entry);
         SortPeaks(entry);
         file.KeepTraces(entry);
         result_ = sampleSet_.append(std::move(entry));
@@ -74,24 +75,30 @@ public:
 private:
     DataBase::Handle& handle_;
     SampleSet& sampleSet_;
+    uint32_t requestedId_;
     std::wstring* fileError_;
     int result_ = -1;
 };
 
 } // namespace
 
-int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, std::wstring* fileError)
+int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, std::wstring* fileError,
+              std::optional<DataBase::SqlException>* databaseError)
 {
     if (fileError != nullptr)
         fileError->clear();
-    AssayRowHandler handler(handle, sampleSet, fileError);
+    if (databaseError != nullptr)
+        databaseError->reset();
+    AssayRowHandler handler(handle, sampleSet, id, fileError);
     try {
         auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
         statement.BindUnsigned(1, id);
         DataBase::ForEachRow<int32_t, int64_t, std::wstring, std::wstring, std::wstring, std::wstring, int32_t>(
             std::move(statement), std::ref(handler));
-    } catch (const DataBase::SqlException&) {
+    } catch (const DataBase::SqlException& error) {
         // The result says what was loaded; a partly made entry went with the exception.
+        if (databaseError != nullptr)
+            databaseError->emplace(error);
     }
     return handler.result();
 }

@@ -1,11 +1,28 @@
 #include "db/sql_exception.h"
 
+#include "chromfile/utf8_text.h"
+
 #include <utility>
 
 namespace DataBase {
 
 SqlException::SqlException(std::string message, int resultCode, std::optional<std::string> sql)
     : message_(std::move(message)), resultCode_(resultCode), sql_(std::move(sql))
+{
+}
+
+namespace {
+
+std::string OpenMessage(std::string message, const std::wstring& path, bool missing)
+{
+    return missing ? Utf8FromWide(L"База данных не найдена: " + path) : std::move(message);
+}
+
+} // namespace
+
+OpenException::OpenException(std::string message, int resultCode, std::wstring path, bool missing)
+    : SqlException(OpenMessage(std::move(message), path, missing), resultCode, std::string()),
+      path_(std::move(path)), missing_(missing)
 {
 }
 

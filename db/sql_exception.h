@@ -25,4 +25,20 @@ private:
     std::optional<std::string> sql_;
 };
 
+// The database could not be opened. The analyst needs to know which file was meant, so the path comes
+// along. A file that does not exist is told in the analyst's words ("База данных не найдена: PATH" is
+// what() then), since SQLite's "unable to open database file" would not say that it is simply missing.
+class OpenException : public SqlException {
+public:
+    // message: SQLite's text, used unless the file is missing.
+    OpenException(std::string message, int resultCode, std::wstring path, bool missing);
+
+    const std::wstring& Path() const noexcept { return path_; }
+    bool Missing() const noexcept { return missing_; }
+
+private:
+    std::wstring path_;
+    bool missing_;
+};
+
 } // namespace DataBase

@@ -61,7 +61,7 @@ void Menu(StepContext& context, const std::wstring&) {
 
 std::vector<int32_t> Ids(const std::vector<std::wstring>& words, size_t first) {
     std::vector<int32_t> ids;
-    for (size_t i = first; i < words.size(); ++i) ids.push_back(ParseInt(words[i]));
+    for (size_t i = first; i < words.size(); ++i) ids.push_back(ParseAssayId(words[i]));
     return ids;
 }
 

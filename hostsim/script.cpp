@@ -4,6 +4,7 @@
 #include <io.h>
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -112,5 +113,12 @@ std::vector<std::wstring> Words(const std::wstring& text) {
 }
 
 int32_t ParseInt(const std::wstring& text) { return ParseNumber<int32_t>(text, "not a 32-bit integer: "); }
+
+int32_t ParseAssayId(const std::wstring& text) {
+    const auto value = ParseNumber<int64_t>(text, "not an assay id: ");
+    if (value < INT32_MIN || value > int64_t{UINT32_MAX}) throw StepError("not an assay id: " + ToUtf8(text));
+    // The picker's buffer holds the id's 32 bits; the plug-in reads them unsigned.
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
 
 double ParseDouble(const std::wstring& text) { return ParseNumber<double>(text, "not a number: "); }

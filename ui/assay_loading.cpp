@@ -4,28 +4,24 @@
 #include "db/assay_queries.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
-#include "db/prepare.h"
 #include "db/sql_exception.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace {
 
 constexpr wchar_t kDatabaseFailure[] = L"Не удалось прочитать базу данных хроматограмм:\n";
+constexpr wchar_t kOpenFailure[] = L"Не удалось открыть базу данных хроматограмм: ";
 constexpr wchar_t kOutOfMemory[] = L"Недостаточно памяти, хроматограмма не добавлена: ";
-// File texts shown in one box; the rest are counted.
+constexpr wchar_t kUnread[] = L"Не прочитаны хроматограммы № ";
+// File texts (and unread ids) shown in one box; the rest are counted.
 constexpr std::size_t kMostFileLines = 20;
-
-// LoadAssay answers -1 alike for an id the database lacks and for a database that cannot be read; only
-// the second is the analyst's concern. Preparing the assay query again tells them apart: it throws when
-// the table cannot be read (a missing or foreign file, a locked or damaged database).
-void CheckAssaysReadable(DataBase::Handle& handle) {
-    DataBase::Prepare(handle, DataBase::kAssayStatement);
-}
+constexpr std::size_t kMostUnreadIds = 20;
 
 // Names an assay that did not fit by its file, as the picker shows it; by its id when the database gives no
 // file name. The partly read entry is gone by now, so this small query has the memory it needs.
@@ -35,8 +31,17 @@ std::wstring OutOfMemoryText(DataBase::Handle& handle, uint32_t id) {
         DataBase::ForEachAssayFileName(handle, id, [&name](const std::wstring& fileName) { name = fileName; });
     } catch (const DataBase::SqlException&) {
     }
-    if (name.empty()) name = L"№ " + std::to_wstring(static_cast<int32_t>(id));
+    if (name.empty()) name = L"№ " + std::to_wstring(id);
     return kOutOfMemory + (L"'" + name + L"'");
+}
+
+// The ids as the database holds them (the picker's 32 bits, unsigned); a long run ends with a count.
+std::wstring UnreadText(const std::vector<uint32_t>& ids) {
+    std::wstring text = kUnread;
+    const std::size_t shown = std::min(ids.size(), kMostUnreadIds);
+    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? L"" : L", ") + std::to_wstring(ids[i]);
+    if (shown < ids.size()) text += L" … и ещё " + std::to_wstring(ids.size() - shown);
+    return text;
 }
 
 std::wstring FromUtf8(const char* text) {
@@ -61,25 +66,30 @@ void LoadAssays(SampleSet& sampleSet, AssayQueue& queue, const std::function<boo
     try {
         DataBase::Handle handle;
         std::wstring fileError;
+        std::optional<DataBase::SqlException> databaseError;
         while (!queue.done()) {
-            const uint32_t id = queue.ids[queue.next++];
+            const auto current = queue.ids.begin() + static_cast<std::ptrdiff_t>(queue.next++);
             int index = -1;
             try {
-                index = LoadAssay(handle, sampleSet, id, &fileError);
+                index = LoadAssay(handle, sampleSet, *current, &fileError, &databaseError);
             } catch (const std::bad_alloc&) {
-                load.failure = OutOfMemoryText(handle, id);
+                load.failure = OutOfMemoryText(handle, *current);
                 break;
             }
             if (index >= 0) {
                 load.changed = true;
                 if (!fileError.empty()) load.fileErrors.push_back(std::move(fileError));
-            } else {
-                CheckAssaysReadable(handle);
+            }
+            if (databaseError) {
+                // An id that was read whole before the failure is no longer unread.
+                load.unread.assign(index >= 0 ? current + 1 : current, queue.ids.end());
+                load.failure = DatabaseFailureText(*databaseError);
+                break;
             }
             if (enough()) break;
         }
     } catch (const DataBase::SqlException& error) {
-        load.failure = DatabaseFailureText(error.what());
+        load.failure = DatabaseFailureText(error);
     }
 }
 
@@ -91,9 +101,14 @@ std::wstring AssayLoadMessage(const AssayLoad& load) {
     if (shown < load.fileErrors.size())
         addLine(L"… и ещё файлов: " + std::to_wstring(load.fileErrors.size() - shown));
     if (!load.failure.empty()) addLine(load.failure);
+    if (!load.unread.empty()) addLine(UnreadText(load.unread));
     return text;
 }
 
-std::wstring DatabaseFailureText(const char* detail) {
-    return kDatabaseFailure + FromUtf8(detail);
+std::wstring DatabaseFailureText(const DataBase::SqlException& error) {
+    const auto* open = dynamic_cast<const DataBase::OpenException*>(&error);
+    // A missing file's text names it already, in the analyst's words.
+    if (open != nullptr && open->Missing()) return FromUtf8(error.what());
+    if (open != nullptr) return kOpenFailure + open->Path() + L"\n" + FromUtf8(error.what());
+    return kDatabaseFailure + FromUtf8(error.what());
 }

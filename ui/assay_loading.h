@@ -16,6 +16,8 @@ struct AssayLoad {
     // Empty when every id was read or passed over; otherwise what ended the run early, for the analyst (a
     // database that cannot be read, an assay that did not fit in memory). The set keeps what was read before.
     std::wstring failure;
+    // The ids a failed database read left unread: the one it failed on and those after it.
+    std::vector<uint32_t> unread;
     // One text per entry added without its channels, naming the chromatogram file that could not be read.
     std::vector<std::wstring> fileErrors;
 };
@@ -41,9 +43,15 @@ AssayLoad LoadAssays(SampleSet& sampleSet, const std::vector<uint32_t>& ids);
 // queue then says where to go on.
 void LoadAssays(SampleSet& sampleSet, AssayQueue& queue, const std::function<bool()>& enough);
 
-// What the analyst is told after a load: the file texts, then the failure, one per line; empty when all
-// went well. A long run of file texts is cut, so that the box still fits on the screen.
+// What the analyst is told after a load: the file texts, then the failure and the ids it left unread, one
+// per line; empty when all went well. A long run of file texts or ids is cut, so that the box still fits on
+// the screen.
 std::wstring AssayLoadMessage(const AssayLoad& load);
 
-// The message for a database failure that ended a command; detail is SQLite's text (UTF-8).
-std::wstring DatabaseFailureText(const char* detail);
+namespace DataBase {
+class SqlException;
+}
+
+// The message for a database failure that ended a command: a database that is missing or cannot be opened
+// named by its path, a failed read with SQLite's text.
+std::wstring DatabaseFailureText(const DataBase::SqlException& error);

@@ -149,6 +149,11 @@ void DlgMain::OnClose() {
     CDialogEx::OnCancel();
 }
 
+void DlgMain::OnOK() {
+    // A refused number has been told; the dialog stays for the analyst to correct it.
+    if (UpdateData(true)) OnClose();
+}
+
 void DlgMain::reportNoWater(std::wstring_view message) {
     try {
         MessageBox(std::wstring(message));
@@ -181,6 +186,9 @@ bool DlgMain::OnCommand(WPARAM wParam, LPARAM lParam) {
             return true;
         case IDCANCEL:
             OnClose();
+            return true;
+        case IDOK:
+            OnOK();
             return true;
         default:
             break;

@@ -36,6 +36,9 @@ public:
     void SetReportShell(ShellExecuteFunction shell) { reportShell_ = std::move(shell); }
     // IDCANCEL ("Закрыть", the close box, Escape): saves the state and hides the window.
     void OnClose();
+    // IDOK (Enter in a field): once every field holds a number, the same as "Закрыть"; a hidden dialog must
+    // never have dropped what the analyst typed or collected.
+    void OnOK() override;
 
     // The list commands.
     void OnAdd();
@@ -47,8 +50,8 @@ public:
     // Tells the host that the sample set changed: message 1035 to the parent of the dialog's parent.
     void NotifySetChanged();
 
-    // The state in the host's profile: written at every close through IDCANCEL, read once when the window
-    // is created.
+    // The state in the host's profile: written at every close (IDCANCEL and IDOK), read once when the window
+    // is created. A list that could not be kept whole is told to the analyst.
     void SaveState();
     void RestoreState();
     // The stored list is still being read: the dialog answers meanwhile, its list fills when all is read.

@@ -48,6 +48,7 @@ void DlgMain::OnAdd() {
     TakeCheckMarks(list_, sampleSet_);
     const std::vector<uint32_t> ids = PickAssays(m_hWnd);
     if (ids.empty()) return;
+    const int before = sampleSet_.count();
     AssayLoad load;
     {
         // Reading hundreds of files and rebuilding as many rows takes a while.
@@ -55,8 +56,13 @@ void DlgMain::OnAdd() {
         try {
             load = LoadAssays(sampleSet_, ids);
         } catch (...) {
-            // Whatever stopped the reading, the set keeps what it holds, and the rows show exactly that.
+            // Whatever stopped the reading, the set keeps what it holds, and the rows show exactly that; the
+            // host and the saved list learn of what was appended before, as after a load that ran through.
             RefreshList();
+            if (sampleSet_.count() != before) {
+                keepStoredList_ = false;
+                NotifySetChanged();
+            }
             UpdateData(false);
             dialogkit::ReportException(m_hWnd);
             return;
@@ -97,7 +103,7 @@ void DlgMain::OnOpen() {
             });
         }
     } catch (const DataBase::SqlException& error) {
-        dialogkit::ShowMessageBox(m_hWnd, DatabaseFailureText(error.what()));
+        dialogkit::ShowMessageBox(m_hWnd, DatabaseFailureText(error));
     }
 }
 

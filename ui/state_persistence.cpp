@@ -25,6 +25,7 @@ const std::wstring kNoSection;
 constexpr wchar_t kAbsentAssay[] = L"404";
 // The restore reads Assay 1 to this; a save stores no more and removes every number above its own.
 constexpr int kMostStoredAssays = 1024;
+constexpr wchar_t kListNotSaved[] = L"Не удалось сохранить список хроматограмм.";
 
 struct StoredDouble {
     const wchar_t* name;
@@ -68,23 +69,30 @@ std::wstring AssayKeyName(int number) {
 }
 
 // Writes the list as Assay 1, 2, ... and removes every higher number a larger save left, so that the next
-// load brings back exactly this list.
-void StoreAssayList(const SampleSet& sampleSet) {
+// load brings back exactly this list. A host that cannot store texts has every number removed instead: the
+// next load shows an empty list, never an older one or a mix of both. Answers what the analyst is told about
+// a list that was not kept whole, or nothing.
+std::wstring StoreAssayList(const SampleSet& sampleSet) {
     const bool canWrite = HostLink::ServiceExists(HostService::ProfileSetString);
     int number = 0;
     for (const AssayEntry& entry : sampleSet) {
-        if (number == kMostStoredAssays) break;
+        if (!canWrite || number == kMostStoredAssays) break;
         ++number;
-        if (!canWrite) continue;
         const std::wstring key = Profile::MakeKey(kNoSection, AssayKeyName(number));
         const std::wstring text = SavedAssayText(entry.id, entry.rowChecked);
         HostLink::CallService(HostService::ProfileSetString, key.c_str(), text.c_str());
     }
-    if (!HostLink::ServiceExists(HostService::ProfileDelParam)) return;
-    for (++number; number <= kMostStoredAssays; ++number) {
-        const std::wstring key = Profile::MakeKey(kNoSection, AssayKeyName(number));
-        HostLink::CallService(HostService::ProfileDelParam, key.c_str(), nullptr);
+    if (HostLink::ServiceExists(HostService::ProfileDelParam)) {
+        for (int stale = number + 1; stale <= kMostStoredAssays; ++stale) {
+            const std::wstring key = Profile::MakeKey(kNoSection, AssayKeyName(stale));
+            HostLink::CallService(HostService::ProfileDelParam, key.c_str(), nullptr);
+        }
     }
+    if (number < sampleSet.count() && !canWrite) return kListNotSaved;
+    if (number < sampleSet.count())
+        return L"Сохранены только первые " + std::to_wstring(number) + L" хроматограммы списка из " +
+               std::to_wstring(sampleSet.count()) + L".";
+    return {};
 }
 
 // The stored list up to the first absent number; values without a readable id are passed over.
@@ -104,11 +112,12 @@ void DlgMain::SaveState() {
     UpdateData(true);
     TakeCheckMarks(list_, sampleSet_);
     // A list the restore could not read from the database stays stored until the analyst changes it.
-    if (!keepStoredList_) StoreAssayList(sampleSet_);
+    const std::wstring notKept = keepStoredList_ ? std::wstring() : StoreAssayList(sampleSet_);
     for (const StoredDouble& mass : kStoredMasses) Profile::SetDouble(kNoSection, mass.name, form_.*mass.value);
     const RECT window = GetWindowRect();
     for (const StoredEdge& edge : kStoredEdges) Profile::SetInt(kNoSection, edge.name, window.*edge.edge);
     UpdateData(false);
+    if (!notKept.empty()) dialogkit::ShowMessageBox(m_hWnd, notKept);
 }
 
 void DlgMain::RestoreState() {

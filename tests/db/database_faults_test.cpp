@@ -11,6 +11,7 @@
 #include "db/prepare.h"
 #include "db/sql_exception.h"
 #include "db/utf16.h"
+#include "tests/db/database_fault_table.h"
 #include "tests/db/host_rows.h"
 #include "tools/chromwriter/chrom_writer.h"
 
@@ -19,8 +20,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -68,7 +69,7 @@ std::string HostSchemaIn(const char* encoding)
     return std::string("PRAGMA encoding = '") + encoding + "';" + kHostSchema;
 }
 
-// A host database with assays 1 and 2, each naming a readable file and having one peak, and a sample set
+// A host database with assays 1 to 3, each naming a readable file and having one peak, and a sample set
 // that already holds assay 1, as when the analyst adds a second chromatogram.
 class Scene {
 public:
@@ -76,7 +77,7 @@ public:
     {
         const auto file = database_.folder() / "good.chr";
         EXPECT_TRUE(SaveBytes(file, WriteChromFile({1, {}, {Channel(1, {0.5f, 1.5f}), Channel(2, {2.5f})}, {}, {}})));
-        for (int64_t id : {1, 2}) {
+        for (int64_t id : {1, 2, 3}) {
             AddAssayRow(database_, id, file.u16string());
             AddPeakRow(database_, id, 1.5);
         }
@@ -108,7 +109,7 @@ std::string LayerError()
         assay.BindUnsigned(1, 2);
         DataBase::ForEachRow<int32_t>(std::move(assay), [](int32_t) {});
         auto peaks = DataBase::Prepare(handle, DataBase::kPeakStatement);
-        peaks.BindSigned(1, 2);
+        peaks.BindUnsigned(1, 2);
         DataBase::ForEachRow<std::wstring>(std::move(peaks), [](const std::wstring&) {});
     } catch (const DataBase::SqlException& e) {
         return e.what();
@@ -116,114 +117,65 @@ std::string LayerError()
     return {};
 }
 
-// LoadAssay of assay 2 on a handle of its own, as the restore of a saved set does it; a handle that cannot be
-// opened answers -1 here, where the command would tell the analyst.
-int LoadSecond(SampleSet& set)
+// LoadAssay of assay 2 on a handle of its own, as the restore of a saved set does it; *error receives what
+// stopped it, the open included.
+int LoadSecond(SampleSet& set, std::optional<DataBase::SqlException>* error = nullptr)
 {
     try {
         DataBase::Handle handle;
-        return LoadAssay(handle, set, 2);
-    } catch (const DataBase::SqlException&) {
+        return LoadAssay(handle, set, 2, nullptr, error);
+    } catch (const DataBase::SqlException& e) {
+        if (error != nullptr)
+            error->emplace(e);
         return -1;
     }
 }
 
-void Overwrite(const std::filesystem::path& path, std::streamoff offset, const std::string& bytes)
-{
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(offset);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The path the module is given for the scene's database.
-enum class Given { Database, MissingFile, Folder };
-
-std::filesystem::path GivenPath(const ScratchDatabase& database, Given given)
-{
-    switch (given) {
-    case Given::MissingFile:
-        return database.folder() / "missing.db";
-    case Given::Folder:
-        return database.folder();
-    case Given::Database:
-        break;
-    }
-    return database.path();
-}
-
-void MakeEmpty(const ScratchDatabase& database)
-{
-    std::filesystem::resize_file(database.path(), 0);
-}
-
-void MakeForeign(const ScratchDatabase& database)
-{
-    SaveBytes(database.path(), std::string(8192, 'x'));
-}
-
-void DamageTablePages(const ScratchDatabase& database)
-{
-    // Page 1 is the schema; the tables' own pages follow it.
-    Overwrite(database.path(), 4096, std::string(2 * 4096, '\xFF'));
-}
-
-struct DatabaseFault {
-    const char* name;
-    Given given;
-    // What breaks the database file: SQL run on it, a change of its bytes, or neither.
-    const char* sql;
-    void (*damage)(const ScratchDatabase&);
-    // Another connection holds an exclusive transaction while the module reads.
-    bool locked;
-    // What the database layer raises for it; LoadAssay drops the text and answers -1.
-    const char* message;
-};
-
-const DatabaseFault kDatabaseFaults[] = {
-    {"missing file", Given::MissingFile, nullptr, nullptr, false, "no such table: assay"},
-    {"folder instead of a file", Given::Folder, nullptr, nullptr, false, "unable to open database file"},
-    {"empty file", Given::Database, nullptr, MakeEmpty, false, "no such table: assay"},
-    {"not a database", Given::Database, nullptr, MakeForeign, false, "file is not a database"},
-    {"damaged table pages", Given::Database, nullptr, DamageTablePages, false, "database disk image is malformed"},
-    {"no assay table", Given::Database, "DROP TABLE peak; DROP TABLE assay;", nullptr, false, "no such table: assay"},
-    {"no peak table", Given::Database, "DROP TABLE peak;", nullptr, false, "no such table: peak"},
-    {"assay table without a column", Given::Database, "ALTER TABLE assay DROP COLUMN iscalibration;", nullptr, false,
-     "no such column: iscalibration"},
-    {"peak table without a column", Given::Database, "ALTER TABLE peak DROP COLUMN back;", nullptr, false,
-     "no such column: back"},
-    {"locked by another connection", Given::Database, nullptr, nullptr, true, "database is locked"},
-};
-
-TEST(DatabaseFaults, EveryFaultEndsInMinusOneAndTheSetKeepsWhatItHeld)
+TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhatItHeld)
 {
     for (const DatabaseFault& fault : kDatabaseFaults) {
         SCOPED_TRACE(fault.name);
         Scene scene;
-        if (fault.sql != nullptr)
-            scene.database().Exec(fault.sql);
-        if (fault.damage != nullptr)
-            fault.damage(scene.database());
-        Connection other;
-        if (fault.locked) {
-            other = OpenOther(scene.database().path());
-            ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
-        }
-        DataBaseConnection::Instance().SetConnectionUri(GivenPath(scene.database(), fault.given).wstring().c_str());
-        EXPECT_EQ(LayerError(), fault.message);
-        EXPECT_EQ(LoadSecond(scene.set()), -1);
+        const AppliedFault applied(fault, scene.database());
+        EXPECT_EQ(LayerError(), applied.Message());
+        std::optional<DataBase::SqlException> error;
+        EXPECT_EQ(LoadSecond(scene.set(), &error), -1);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->what(), applied.Message());
         EXPECT_TRUE(scene.Unchanged());
+        EXPECT_EQ(std::filesystem::exists(applied.Path()), fault.given != Given::MissingFile);
     }
 }
 
-TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCode)
+TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure)
 {
     Scene scene;
-    DataBaseConnection::Instance().SetConnectionUri(scene.database().folder().wstring().c_str());
+    DataBase::Handle handle;
+    std::optional<DataBase::SqlException> error = DataBase::SqlException("stale", 1, std::nullopt);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 99, nullptr, &error), -1);
+    EXPECT_FALSE(error.has_value());
+}
+
+TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCodeAndNamesThePath)
+{
+    Scene scene;
+#ifdef _WIN32
+    // Windows refuses to open a folder as a file.
+    const std::filesystem::path refused = scene.database().folder();
+#else
+    // POSIX opens a folder for reading (its reads fail); a link that leads to itself is refused at once.
+    const std::filesystem::path refused = scene.database().folder() / "loop.db";
+    std::filesystem::create_symlink(refused, refused);
+#endif
+    DataBaseConnection::Instance().SetConnectionUri(refused.wstring().c_str());
     try {
         DataBase::Handle handle;
-        ADD_FAILURE() << "a folder should not open";
-    } catch (const DataBase::SqlException& e) {
+        ADD_FAILURE() << "the open should be refused";
+    } catch (const DataBase::OpenException& e) {
         EXPECT_EQ(e.ResultCode(), SQLITE_CANTOPEN);
+        EXPECT_FALSE(e.Missing());
+        EXPECT_EQ(e.Path(), refused.wstring());
+        EXPECT_STREQ(e.what(), "unable to open database file");
     }
 }
 
@@ -233,7 +185,10 @@ TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead)
     Connection other = OpenOther(scene.database().path());
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
     DataBase::Handle handle;
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2), -1);
+    std::optional<DataBase::SqlException> error;
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, nullptr, &error), -1);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->ResultCode(), SQLITE_BUSY);
     EXPECT_TRUE(scene.Unchanged());
     sqlite3_exec(other.get(), "COMMIT;", nullptr, nullptr, nullptr);
     EXPECT_EQ(LoadAssay(handle, scene.set(), 2), 1);
@@ -254,10 +209,11 @@ TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen)
     EXPECT_EQ(scene.set().entry(1).peaks.size(), 1u);
     EXPECT_EQ(scene.set().entry(1).traces.size(), 2u);
     if (removed) {
-        // A new handle finds no database and makes an empty one: nothing can be read from it.
+        // A new handle finds no database and makes none.
         SampleSet fresh;
         EXPECT_EQ(LoadSecond(fresh), -1);
         EXPECT_EQ(fresh.count(), 0);
+        EXPECT_FALSE(std::filesystem::exists(scene.database().path()));
     }
 }
 

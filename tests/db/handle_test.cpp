@@ -1,3 +1,4 @@
+#include "chromfile/utf8_text.h"
 #include "db/database_connection.h"
 #include "db/for_each_row.h"
 #include "db/handle.h"
@@ -20,20 +21,6 @@ namespace {
 
 const char kAssayTable[] = "CREATE TABLE assay(id INTEGER PRIMARY KEY, sample TEXT);"
                            "INSERT INTO assay VALUES (1, 'проба');";
-
-// The code and texts of the exception that opening a handle raises.
-void ExpectOpenFailure(int resultCode)
-{
-    try {
-        Handle handle;
-        ADD_FAILURE() << "the open should fail";
-    } catch (const SqlException& e) {
-        EXPECT_EQ(e.ResultCode(), resultCode);
-        EXPECT_STREQ(e.what(), sqlite3_errstr(resultCode));
-        ASSERT_NE(e.Sql(), nullptr);
-        EXPECT_STREQ(e.Sql(), "");
-    }
-}
 
 TEST(DataBaseConnection, KeepsItsOwnCopyOfTheLastString)
 {
@@ -58,6 +45,13 @@ TEST(Handle, OpensTheStoredPathWithForeignKeysOn)
     ForEachRow<int32_t>(Prepare(handle, L"PRAGMA foreign_keys;"), [&](int32_t on) { foreignKeys = on; });
     EXPECT_EQ(sample, L"проба");
     EXPECT_EQ(foreignKeys, 1);
+    // The host's database is only read.
+    try {
+        ForEachRow<int32_t>(Prepare(handle, L"DELETE FROM [assay];"), [](int32_t) {});
+        ADD_FAILURE() << "the write should be refused";
+    } catch (const SqlException& e) {
+        EXPECT_EQ(e.ResultCode(), SQLITE_READONLY);
+    }
 }
 
 TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable)
@@ -74,31 +68,31 @@ TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable)
     }
 }
 
-TEST(Handle, MissingFileIsCreatedEmpty)
+TEST(Handle, AMissingFileIsNamedAndNotCreated)
 {
-    ScratchDatabase database;
-    const auto path = database.folder() / "new.db";
-    DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
-    Handle handle;
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_THROW(Prepare(handle, L"SELECT id FROM [assay];"), SqlException);
-}
-
-TEST(Handle, FileUriIsAPlainPath)
-{
-    // As a URI this would name the database beside it; as a path its folder "file:..." does not exist.
     ScratchDatabase database(kAssayTable);
-    const std::wstring uri = L"file:" + database.path().wstring();
-    DataBaseConnection::Instance().SetConnectionUri(uri.c_str());
-    ExpectOpenFailure(SQLITE_CANTOPEN);
-}
-
-TEST(Handle, FolderCannotBeOpened)
-{
-    ScratchDatabase database;
-    const auto path = database.folder() / "missing" / "host.db";
-    DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
-    ExpectOpenFailure(SQLITE_CANTOPEN);
+    const std::filesystem::path paths[] = {
+        database.folder() / "new.db",
+        database.folder() / "missing" / "host.db",
+        // As a URI this would name the database beside it; as a path its folder "file:..." does not exist.
+        L"file:" + database.path().wstring(),
+    };
+    for (const std::filesystem::path& path : paths) {
+        SCOPED_TRACE(path.string());
+        DataBaseConnection::Instance().SetConnectionUri(path.wstring().c_str());
+        try {
+            Handle handle;
+            ADD_FAILURE() << "the open should fail";
+        } catch (const DataBase::OpenException& e) {
+            EXPECT_EQ(e.ResultCode(), SQLITE_CANTOPEN);
+            EXPECT_TRUE(e.Missing());
+            EXPECT_EQ(e.Path(), path.wstring());
+            EXPECT_EQ(e.what(), Utf8FromWide(L"База данных не найдена: " + path.wstring()));
+            ASSERT_NE(e.Sql(), nullptr);
+            EXPECT_STREQ(e.Sql(), "");
+        }
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
 }
 
 } // namespace

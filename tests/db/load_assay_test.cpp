@@ -159,6 +159,26 @@ TEST_F(LoadAssayTest, UnknownIdAddsNothing)
     EXPECT_EQ(set_.count(), 0);
 }
 
+TEST_F(LoadAssayTest, IdsFromTwoToThe31stOnKeepTheirPeaks)
+{
+    const std::wstring file = WriteFile("a.chr");
+    int index = 0;
+    for (const uint32_t id : {2147483647u, 2147483648u, 3000000000u, 4294967295u}) {
+        SCOPED_TRACE(id);
+        AddAssay(id, file);
+        const std::string assay = std::to_string(id);
+        database_.Exec(("INSERT INTO peak(assayid, name, time, channel) VALUES (" + assay + ", 'вода', 2.0, 1), (" +
+                        assay + ", 'вода', 1.0, 1);")
+                           .c_str());
+        ASSERT_EQ(Load(id), index);
+        const AssayEntry& entry = set_.entry(index++);
+        EXPECT_EQ(entry.id, static_cast<int32_t>(id));
+        ASSERT_EQ(entry.peaks.size(), 2u);
+        EXPECT_EQ(entry.peaks[0].time, 1.0);
+        EXPECT_EQ(Load(id), index - 1);
+    }
+}
+
 TEST_F(LoadAssayTest, AssayWithoutPeaksIsAdded)
 {
     AddAssay(1, WriteFile("a.chr"));
@@ -253,7 +273,7 @@ TEST_F(LoadAssayTest, SeveralRowsOfOneIdMakeOneEntry)
     EXPECT_EQ(set_.entry(0).sample, L"first");
 }
 
-TEST_F(LoadAssayTest, LockedDatabaseFailsAtOnce)
+TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout)
 {
     AddAssay(1, WriteFile("a.chr"));
     sqlite3* raw = nullptr;
@@ -269,8 +289,9 @@ TEST_F(LoadAssayTest, LockedDatabaseFailsAtOnce)
     } catch (const DataBase::SqlException& e) {
         EXPECT_EQ(e.ResultCode(), SQLITE_BUSY);
     }
-    EXPECT_EQ(LoadAssay(handle, set_, 1), -1);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    // The host's own writes hold the lock for moments; a reader rides over them, then gives up.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1900));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_EQ(set_.count(), 0);
 
     sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr);

@@ -50,4 +50,14 @@ TEST(ScriptWords, SplitOnBlanks) {
     EXPECT_THROW(ParseDouble(L"0.1x"), StepError);
 }
 
+TEST(ScriptWords, AssayIdsTakeEveryValueThePickerCanWrite) {
+    const struct {
+        const wchar_t* text;
+        uint32_t id;
+    } ids[] = {{L"0", 0}, {L"2147483648", 0x80000000u}, {L"3000000000", 3000000000u},
+               {L"4294967295", 0xFFFFFFFFu}, {L"-1", 0xFFFFFFFFu}, {L"-2147483648", 0x80000000u}};
+    for (const auto& id : ids) EXPECT_EQ(static_cast<uint32_t>(ParseAssayId(id.text)), id.id);
+    for (const wchar_t* text : {L"4294967296", L"-2147483649", L"1e3", L""}) EXPECT_THROW(ParseAssayId(text), StepError);
+}
+
 }  // namespace

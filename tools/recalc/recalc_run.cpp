@@ -96,7 +96,11 @@ RecalcReport RunRecalc(const RecalcRequest& request)
         DataBase::Handle handle;
         for (uint32_t id : request.ids) {
             std::wstring fileError;
-            const int index = LoadAssay(handle, report.sampleSet, id, &fileError);
+            std::optional<DataBase::SqlException> databaseError;
+            const int index = LoadAssay(handle, report.sampleSet, id, &fileError, &databaseError);
+            // Whatever was read before, a calculation over part of the ids asked for is no result.
+            if (databaseError)
+                throw *databaseError;
             report.indices.push_back(index);
             if (index >= 0 && static_cast<std::size_t>(index) == report.fileErrors.size()) {
                 report.fileErrors.push_back(fileError.empty() ? std::nullopt

@@ -29,11 +29,12 @@ struct RecalcReport {
     bool stopped = false;
 };
 
-// Runs the request. Throws DataBase::SqlException when the database cannot be opened.
+// Runs the request. Throws DataBase::SqlException when the database cannot be opened or a read fails
+// (DataBase::OpenException, naming the path, when the file does not exist).
 RecalcReport RunRecalc(const RecalcRequest& request);
 
 // The report as recalc prints it: one JSON object and a line end.
 std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report);
 
-// The object printed when the database cannot be opened.
+// The object printed when the database cannot be opened or read.
 std::string RecalcErrorJson(const char* message);

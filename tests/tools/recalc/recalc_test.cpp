@@ -1,6 +1,8 @@
 #include "tools/recalc/recalc_run.h"
 
 #include "db/sql_exception.h"
+#include "tests/db/database_fault_table.h"
+#include "tests/db/host_rows.h"
 #include "tests/db/scratch_database.h"
 #include "tools/gendb/demo_writer.h"
 #include "tools/gendb/determination.h"
@@ -8,7 +10,6 @@
 #include "tools/json/number_text.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <cmath>
 #include <cstring>
@@ -183,31 +184,26 @@ TEST(Recalc, ForeignPeakStopsTheCalculation)
     EXPECT_EQ(json.substr(0, start.size()), start);
 }
 
-TEST(Recalc, DatabaseThatCannotBeOpenedIsAnError)
+TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult)
 {
-    ScratchDatabase scratch;
-    RecalcRequest request;
-    request.database = (scratch.folder() / "missing" / "host.db").wstring();
-    request.ids = {1};
-    try {
-        RunRecalc(request);
-        FAIL() << "the open should fail";
-    } catch (const DataBase::SqlException& e) {
-        EXPECT_EQ(e.ResultCode(), SQLITE_CANTOPEN);
-        EXPECT_EQ(RecalcErrorJson(e.what()), "{\"error\": \"unable to open database file\"}\n");
+    for (const DatabaseFault& fault : kDatabaseFaults) {
+        SCOPED_TRACE(fault.name);
+        ScratchDatabase scratch(kHostSchema);
+        AddAssayRows(scratch, 1, {u"a1.chr", u"a2.chr", u"a3.chr"});
+        for (int64_t id : {1, 2, 3})
+            AddPeakRow(scratch, id, 1.0);
+        const AppliedFault applied(fault, scratch);
+        RecalcRequest request;
+        request.database = applied.Path().wstring();
+        request.ids = {1, 2, 3};
+        try {
+            RunRecalc(request);
+            ADD_FAILURE() << "a read that failed, even in part, is no result";
+        } catch (const DataBase::SqlException& e) {
+            EXPECT_EQ(e.what(), applied.Message());
+        }
+        EXPECT_EQ(std::filesystem::exists(applied.Path()), fault.given != Given::MissingFile);
     }
-}
-
-TEST(Recalc, DatabaseWithoutTablesFindsNothing)
-{
-    ScratchDatabase scratch;
-    RecalcRequest request;
-    request.database = scratch.path().wstring();
-    request.ids = {1, 2};
-    request.form.sampleMass = 1.0;
-    const RecalcReport report = RunRecalc(request);
-    EXPECT_EQ(report.indices, (std::vector<int>{-1, -1}));
-    EXPECT_EQ(report.sampleSet.count(), 0);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "tools/chromwriter/chrom_writer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cwchar>
 
 namespace {
@@ -37,6 +38,14 @@ std::string ChromatogramBytes(int samples) {
 }
 
 }  // namespace
+
+std::string CaseName(const char* text) {
+    std::string name;
+    for (const char* c = text; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    }
+    return name;
+}
 
 void FaultDialogTest::SetUp() {
     database.Exec(kHostSchema);

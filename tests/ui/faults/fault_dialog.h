@@ -17,6 +17,9 @@
 
 using ProfileValue = std::variant<int32_t, double, std::wstring>;
 
+// A case's text as a test name: its letters and digits only.
+std::string CaseName(const char* text);
+
 class FaultDialogTest : public MainDialogTest {
 protected:
     void SetUp() override;

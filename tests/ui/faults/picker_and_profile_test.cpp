@@ -5,10 +5,10 @@
 
 #include "plugin/host_interface.h"
 #include "res/dialog_ids.h"
+#include "tests/db/host_rows.h"
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <climits>
 #include <cstdint>
 
@@ -73,7 +73,8 @@ TEST_P(AbsentServiceTest, OnlyTheStepThatNeedsItIsSkipped) {
 
     Click(IDCANCEL);
     EXPECT_FALSE(IsWindowVisible(dialog.m_hWnd));
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(boxes, offered(ProfileSetString) ? std::vector<std::wstring>{}
+                                               : std::vector<std::wstring>{L"Не удалось сохранить список хроматограмм."});
 
     // What the close stored, beside what the host held before.
     const auto stored = [this](const std::wstring& name) -> const ProfileValue* {
@@ -87,8 +88,8 @@ TEST_P(AbsentServiceTest, OnlyTheStepThatNeedsItIsSkipped) {
             EXPECT_EQ(std::get<std::wstring>(*value), std::to_wstring(rows[i]) + L"/0");
         }
     } else {
-        ASSERT_NE(stored(L"Assay 1"), nullptr);
-        EXPECT_EQ(std::get<std::wstring>(*stored(L"Assay 1")), L"1/1");
+        // No older list comes back in place of one the host could not store.
+        EXPECT_EQ(stored(L"Assay 1"), nullptr);
     }
     EXPECT_EQ(stored(L"Assay 5") == nullptr, offered(ProfileDelParam));
     const double m1 = offered(ProfileSetDouble) && !offered(ProfileGetDouble) ? 0.0 : 0.5;
@@ -102,13 +103,41 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HostService::OpenAssayIdDlgEx, HostService::OpenAssayFile, HostService::ProfileSetInt,
                     HostService::ProfileSetDouble, HostService::ProfileSetString, HostService::ProfileDelParam,
                     HostService::ProfileGetInt, HostService::ProfileGetDouble, HostService::ProfileGetString),
-    [](const testing::TestParamInfo<const char*>& info) {
-        std::string name;
-        for (const char* c = info.param; *c; ++c) {
-            if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-        }
-        return name;
-    });
+    [](const testing::TestParamInfo<const char*>& info) { return CaseName(info.param); });
+
+TEST_F(FaultDialogTest, EnterAndCloseStoreTheSameState) {
+    AddAssays(1, {100});
+    Start();
+    for (const int button : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(button);
+        profile.clear();
+        dialog.ShowWindow(SW_SHOWNORMAL);
+        PickerAnswers(1, {1});
+        Click(IDC_ADD);
+        SetText(IDC_M1, L"0.5");
+        Click(button);
+        EXPECT_FALSE(IsWindowVisible(dialog.m_hWnd));
+        EXPECT_EQ(profile[Key(L"Assay 1")], ProfileValue(std::wstring(L"1/0")));
+        EXPECT_EQ(profile[Key(L"m1")], ProfileValue(0.5));
+    }
+}
+
+TEST_F(FaultDialogTest, AListLongerThanTheProfileHoldsIsToldAtTheClose) {
+    AddAssays(1, {10});
+    AddAssayRows(database, 2, std::vector<std::u16string>(1024, database.folder().u16string() + u"/a1.chr"));
+    Start();
+    for (int32_t first = 1; first <= 1025; first += kIdBufferCapacity) {
+        std::vector<int32_t> ids;
+        for (int32_t id = first; id <= 1025 && ids.size() < static_cast<size_t>(kIdBufferCapacity); ++id) ids.push_back(id);
+        PickerAnswers(static_cast<HostValue>(ids.size()), ids);
+        Click(IDC_ADD);
+    }
+    ASSERT_EQ(RowFiles().size(), 1025u);
+    Click(IDCANCEL);
+    EXPECT_EQ(boxes, std::vector<std::wstring>{L"Сохранены только первые 1024 хроматограммы списка из 1025."});
+    EXPECT_EQ(profile[Key(L"Assay 1024")], ProfileValue(std::wstring(L"1024/0")));
+    EXPECT_EQ(profile.count(Key(L"Assay 1025")), 0u);
+}
 
 TEST_F(FaultDialogTest, StoredValuesNoSaveWritesRestoreOnlyReadableIds) {
     AddAssays(1, {100, 100, 100, 100});
