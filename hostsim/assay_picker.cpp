@@ -101,13 +101,15 @@ private:
     void Fill(HWND list) const {
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
         for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-            LVCOLUMNW column{LVCF_TEXT};
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT;
             column.pszText = const_cast<wchar_t*>(kColumns[i]);
             ListView_InsertColumn(list, i, &column);
         }
         for (size_t i = 0; i < rows_.size(); ++i) {
             const std::vector<std::wstring> texts = RowTexts(rows_[i]);
-            LVITEMW item{LVIF_TEXT | LVIF_PARAM};
+            LVITEMW item{};
+            item.mask = LVIF_TEXT | LVIF_PARAM;
             item.iItem = static_cast<int>(i);
             item.pszText = const_cast<wchar_t*>(texts[0].c_str());
             item.lParam = static_cast<LPARAM>(i);
@@ -157,7 +159,8 @@ private:
             HWND list = GetDlgItem(dialog, kListId);
             for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
                  row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
-                LVITEMW item{LVIF_PARAM};
+                LVITEMW item{};
+                item.mask = LVIF_PARAM;
                 item.iItem = row;
                 ListView_GetItem(list, &item);
                 // The plug-in reads the 32 bits back as the unsigned id.

@@ -39,7 +39,8 @@ std::vector<std::wstring> SplitMenuPath(const std::wstring& path) {
 }
 
 MainWindow::MainWindow(Host& host, HostState& state) : host_(host), state_(state) {
-    WNDCLASSEXW windowClass{sizeof windowClass};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

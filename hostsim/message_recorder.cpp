@@ -58,7 +58,8 @@ bool IsMessageBox(HWND window) {
 }
 
 MessageRecorder::MessageRecorder(HostState& state) : state_(state) {
-    WNDCLASSEXW windowClass{sizeof windowClass};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;

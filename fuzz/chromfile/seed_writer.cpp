@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         failures += SaveBytes(folder / name, WriteChromFile(spec)) ? 0 : 1;
     };
 
-    for (uint8_t version : {0, 1}) {
+    for (const uint8_t version : {uint8_t{0}, uint8_t{1}}) {
         for (int channels : {0, 1, 2, 4}) {
             const std::string name = "full_v" + std::to_string(version) + "_c" + std::to_string(channels);
             save(name.c_str(), Full(version, channels));

@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HeaderCase{"Version2", 3, '\2', CVeltroxFile4::kBadVersion},
                       HeaderCase{"Version255", 3, '\xFF', CVeltroxFile4::kBadVersion},
                       HeaderCase{"ReservedIgnored", 5, '\x7F', CVeltroxFile4::kLoaded}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(ChromContainer, AllLowerCaseSignatureRefused)
 {
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"OneMoreThanFileHolds", 100000, CVeltroxFile4::kBadSampleCount},
                       // Reaches into the document: "<roo" is read as a sample, "t/>" is no document.
                       CountCase{"IntoDocument", 4, CVeltroxFile4::kBadDocument}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(ChromContainer, CountOfWholeRemainderLeavesEmptyDocument)
 {
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DocumentCase{"OtherElement", "<other/>", CVeltroxFile4::kLoaded},
                       DocumentCase{"ByteOrderMark", "\xEF\xBB\xBF<root><channels/></root>", CVeltroxFile4::kLoaded},
                       DocumentCase{"Utf16IsNotGuessed", "\xFF\xFE<\0r\0/\0>\0", CVeltroxFile4::kBadDocument}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // The stored offset only ends the block loop.
 struct OffsetCase {
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
         OffsetCase{"Zero", 0, CVeltroxFile4::kBadDocument, {}},
         // The document's text is taken for a block header: its count field holds letters.
         OffsetCase{"Huge", std::numeric_limits<uint64_t>::max(), CVeltroxFile4::kBadSampleCount, {1, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(ChromContainer, HugeOffsetPastShortDocumentEndsInBlockHeader)
 {

@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                          column.film = 1e-3;
                          p.columns = {column};
                      }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 struct ChannelsCase {
     const char* name;
@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChannelsCase{"OtherElementsSkipped",
                      "<channels><chan><number value=\"1\"/></chan>" CHANNEL("1", ITEM("x") "<peak/>") "</channels>",
                      {1}, {{L"x"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 #undef ITEM
 #undef CHANNEL

@@ -156,17 +156,20 @@ TEST_P(ChromCorruption, NeverCrashesAndKeepsItsStates)
         size_t blockBytes = 0;
         for (const ChannelRecord& channel : file.channels)
             blockBytes += kBlockHeader + channel.samples.size() * sizeof(float);
-        if (result < CVeltroxFile4::kBadVersion || result == CVeltroxFile4::kLoaded)
+        if (result < CVeltroxFile4::kBadVersion || result == CVeltroxFile4::kLoaded) {
             EXPECT_LE(kHeader + blockBytes, bytes.size());
+        }
         if (result == CVeltroxFile4::kLoaded) {
             EXPECT_EQ(file.passport.path, temp.WidePath());
         } else {
             EXPECT_EQ(file.passport, before.passport);
-            if (result < CVeltroxFile4::kBadVersion)
+            if (result < CVeltroxFile4::kBadVersion) {
                 EXPECT_FALSE(AnyTable(file));
+            }
         }
-        if (result >= CVeltroxFile4::kBadVersion && result < CVeltroxFile4::kLoaded)
+        if (result >= CVeltroxFile4::kBadVersion && result < CVeltroxFile4::kLoaded) {
             EXPECT_EQ(file.channels, before.channels);
+        }
     }
     for (int32_t result : GetParam().reached)
         EXPECT_EQ(seen.count(result), 1u) << "never reached result " << result;
@@ -212,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                        std::memmove(&bytes[to], &bytes[from], length);
                    },
                    {CVeltroxFile4::kLoaded, CVeltroxFile4::kBadSampleCount, CVeltroxFile4::kBadDocument}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // Between the analyst's pick and the load the file may be removed, replaced or emptied.
 struct VanishCase {
@@ -262,6 +265,6 @@ INSTANTIATE_TEST_SUITE_P(
                    CVeltroxFile4::kCannotOpen},
         VanishCase{"Emptied", [](const auto& picked) { std::filesystem::resize_file(picked, 0); },
                    CVeltroxFile4::kNoHeader}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -72,8 +72,9 @@ TEST_P(ChromHugeCount, EndsInResultWithoutReservingWhatFileCannotHold)
     // The block before the failing one is kept whole.
     ASSERT_EQ(file.channels.size(), 1u);
     EXPECT_EQ(file.channels[0].samples, (std::vector<float>{1.0f, 2.0f}));
-    if (!GetParam().reservesForFile)
+    if (!GetParam().reservesForFile) {
         EXPECT_LT(largest, kSmallRequest);
+    }
 }
 
 uint64_t Fill(uint64_t bytesAfterHeader)
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The whole 600 MiB is samples: the file can hold them, a 32-bit process cannot.
         CountCase{"BigFileBeyondProcessMemory", 600 * kMiB, Fill, kRoomOf32BitProcess,
                   CVeltroxFile4::kBadSampleCount, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // A document of 600 MiB that a 32-bit process cannot hold is a document that cannot be read.
 TEST(ChromHugeDocument, BeyondProcessMemoryIsBadDocument)

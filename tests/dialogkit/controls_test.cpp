@@ -43,7 +43,9 @@ TEST_F(Controls, InsertColumnFillsOnlyWhatIsGiven) {
         ASSERT_EQ(list.inserted.size(), 1u);
         EXPECT_EQ(list.inserted[0].mask, row.mask);
         EXPECT_EQ(list.inserted[0].fmt, row.format);
-        if (row.width != -1) EXPECT_EQ(list.GetColumnWidth(0), row.width);
+        if (row.width != -1) {
+            EXPECT_EQ(list.GetColumnWidth(0), row.width);
+        }
     }
 }
 

@@ -42,7 +42,9 @@ TEST(NumberText, FormatsAsPrintfWouldAndSpecialValuesOurWay) {
     };
     for (const Shown& row : table) {
         EXPECT_EQ(FormatGeneral(row.value, 15), row.general15) << row.value;
-        if (row.fixed6) EXPECT_EQ(FormatFixed(row.value, 6), row.fixed6) << row.value;
+        if (row.fixed6) {
+            EXPECT_EQ(FormatFixed(row.value, 6), row.fixed6) << row.value;
+        }
     }
     EXPECT_EQ(FormatFixed(1e300, 6).size(), 301u + 7u);
     EXPECT_EQ(FormatFixed(2.0 / 3, 3), L"0.667");

@@ -108,7 +108,9 @@ TEST(AssayRows, UnreadableDatabasesRaiseSqliteText) {
             EXPECT_STREQ(error.what(), c.text);
         }
         EXPECT_EQ(fs::exists(database.Path()), existed) << c.text;
-        if (existed) EXPECT_EQ(fs::file_size(database.Path()), size) << c.text;
+        if (existed) {
+            EXPECT_EQ(fs::file_size(database.Path()), size) << c.text;
+        }
     }
 }
 
@@ -237,7 +239,8 @@ std::wstring CellText(HWND list, int row, int column) {
 
 std::wstring HeaderText(HWND list, int column) {
     wchar_t text[64] = {};
-    LVCOLUMNW item{LVCF_TEXT};
+    LVCOLUMNW item{};
+    item.mask = LVCF_TEXT;
     item.pszText = text;
     item.cchTextMax = 64;
     ListView_GetColumn(list, column, &item);
@@ -335,7 +338,8 @@ TEST(AssayPickerDialog, AnswersTheSelectedIdsOnlyWhenTaken) {
              PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0);
          }, {}},
         {"double-click on a row", {1}, [](HWND, HWND list) {
-             RECT item{LVIR_BOUNDS};
+             RECT item{};
+             item.left = LVIR_BOUNDS;
              SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
              PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2));
          }, {7}},

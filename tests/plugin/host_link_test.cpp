@@ -74,7 +74,7 @@ TEST_P(HostLinkTest, AMissingEntryIsNeverCalledAndTheOthersStillWork) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFunction, HostLinkTest, testing::Range(0, 6),
-                         [](const testing::TestParamInfo<int>& info) { return std::string(kFunctions[info.param]); });
+                         [](const testing::TestParamInfo<int>& instance) { return std::string(kFunctions[instance.param]); });
 
 TEST(HostLinkWithoutRecord, EveryCallAnswersZero) {
     HostLink::Attach(nullptr);

@@ -21,9 +21,9 @@ class LoadedPlugin {
 public:
     explicit LoadedPlugin(const std::wstring& path) : library_(LoadLibraryW(path.c_str())) {
         if (!library_) throw std::runtime_error("talvex7.dll did not load");
-        getPluginInfo = reinterpret_cast<GetPluginInfoFunction>(GetProcAddress(library_.get(), "GetPluginInfo"));
-        load = reinterpret_cast<LoadFunction>(GetProcAddress(library_.get(), "Load"));
-        unload = reinterpret_cast<UnloadFunction>(GetProcAddress(library_.get(), "Unload"));
+        getPluginInfo = reinterpret_cast<GetPluginInfoFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "GetPluginInfo")));
+        load = reinterpret_cast<LoadFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "Load")));
+        unload = reinterpret_cast<UnloadFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "Unload")));
     }
 
     GetPluginInfoFunction getPluginInfo = nullptr;
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{"OnlyTheLow16BitsCount", 0x7FFF0409, {L"talvex7ENU.dll"}, kEnglishPath},
         LanguageCase{"GermanHasNoModule", 0x0407, {L"talvex7ENU.dll"}, kRussianPath},
         LanguageCase{"NoLanguageService", std::nullopt, {L"talvex7ENU.dll"}, kRussianPath}),
-    [](const ::testing::TestParamInfo<LanguageCase>& info) { return info.param.what; });
+    [](const ::testing::TestParamInfo<LanguageCase>& instance) { return instance.param.what; });
 
 TEST_P(LanguageTest, MenuPathComesFromTheChosenResourceModule) {
     const LanguageCase& c = GetParam();

@@ -113,8 +113,8 @@ TEST_P(VersionResource, Texts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modules, VersionResource, testing::ValuesIn(kModules),
-                         [](const testing::TestParamInfo<ModuleVersion>& info) {
-                             const std::string file = Ascii(info.param.file);
+                         [](const testing::TestParamInfo<ModuleVersion>& instance) {
+                             const std::string file = Ascii(instance.param.file);
                              return file.substr(0, file.find('.'));
                          });
 

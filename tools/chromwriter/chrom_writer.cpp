@@ -43,19 +43,20 @@ public:
     void Open(std::string_view name, std::string_view attributes = {})
     {
         Indent();
-        text_ += "<" + std::string(name) + std::string(attributes) + ">\n";
+        // Appended piece by piece: "<" + std::string(...) trips GCC 12's -Wrestrict at -O2 (a false alarm).
+        text_.append("<").append(name).append(attributes).append(">\n");
         ++depth_;
     }
     void Close(std::string_view name)
     {
         --depth_;
         Indent();
-        text_ += "</" + std::string(name) + ">\n";
+        text_.append("</").append(name).append(">\n");
     }
     void Value(std::string_view name, const std::string& value)
     {
         Indent();
-        text_ += "<" + std::string(name) + " value=\"" + value + "\"/>\n";
+        text_.append("<").append(name).append(" value=\"").append(value).append("\"/>\n");
     }
     void Text(std::string_view name, std::wstring_view value) { Value(name, EscapedUtf8(value)); }
     void Number(std::string_view name, double value) { Value(name, FormatDouble17g(value)); }
@@ -102,8 +103,10 @@ void WriteExtra(XmlOut& xml, const ExtraItem& extra)
         xml.Raw("<![CDATA[]]>");
         return;
     }
-    xml.Raw("<" + Utf8FromWide(extra.name) + " title=\"" + EscapedUtf8(extra.title) + "\" value=\"" +
-            EscapedUtf8(extra.value) + "\"/>");
+    std::string element("<");
+    element.append(Utf8FromWide(extra.name)).append(" title=\"").append(EscapedUtf8(extra.title));
+    element.append("\" value=\"").append(EscapedUtf8(extra.value)).append("\"/>");
+    xml.Raw(element);
 }
 
 void WritePassport(XmlOut& xml, const Passport& passport)

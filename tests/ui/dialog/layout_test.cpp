@@ -60,11 +60,14 @@ TEST_F(MainDialogLayoutTest, TemplateHoldsTheControlsInTabOrderWithoutADefaultBu
     for (size_t i = 0; i < children.size(); ++i) {
         const Follow& expected = kTemplate[i];
         EXPECT_EQ(GetDlgCtrlID(children[i]), expected.id) << i;
-        if (expected.text) EXPECT_EQ(WindowText(children[i]), expected.text) << i;
+        if (expected.text) {
+            EXPECT_EQ(WindowText(children[i]), expected.text) << i;
+        }
         const LONG style = GetWindowLongW(children[i], GWL_STYLE);
         EXPECT_EQ((style & WS_TABSTOP) != 0, expected.id != -1) << i;
-        if (expected.id != -1 && expected.id != IDC_LIST)
+        if (expected.id != -1 && expected.id != IDC_LIST) {
             EXPECT_FALSE(SendMessageW(children[i], WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) << i;
+        }
     }
 }
 

@@ -144,9 +144,9 @@ TEST_P(MassExchangeTest, RecalculateShowsTheValuesInForce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, MassExchangeTest, testing::ValuesIn(kExchangeCases),
-                         [](const testing::TestParamInfo<ExchangeCase>& info) {
+                         [](const testing::TestParamInfo<ExchangeCase>& instance) {
                              std::string name;
-                             for (const char* c = info.param.name; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             for (const char* c = instance.param.name; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name;
                          });
 

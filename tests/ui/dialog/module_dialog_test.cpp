@@ -65,8 +65,8 @@ protected:
         ASSERT_NE(owner, nullptr);
         library.reset(LoadLibraryW(folder.Path(L"talvex7.dll").c_str()));
         ASSERT_TRUE(library);
-        load = reinterpret_cast<LoadFunction>(GetProcAddress(library.get(), "Load"));
-        unload = reinterpret_cast<UnloadFunction>(GetProcAddress(library.get(), "Unload"));
+        load = reinterpret_cast<LoadFunction>(reinterpret_cast<void*>(GetProcAddress(library.get(), "Load")));
+        unload = reinterpret_cast<UnloadFunction>(reinterpret_cast<void*>(GetProcAddress(library.get(), "Unload")));
         ASSERT_EQ(load(host.Interface()), 0);
         host.Fire("System/ModulesLoaded");
     }

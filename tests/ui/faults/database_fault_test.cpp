@@ -72,6 +72,6 @@ TEST_P(DatabaseFaultTest, TheRestoreTellsOnceAndAnUntouchedListStaysStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFault, DatabaseFaultTest, testing::ValuesIn(kDatabaseFaults),
-                         [](const testing::TestParamInfo<DatabaseFault>& info) { return CaseName(info.param.name); });
+                         [](const testing::TestParamInfo<DatabaseFault>& instance) { return CaseName(instance.param.name); });
 
 }  // namespace

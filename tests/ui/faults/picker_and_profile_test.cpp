@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HostService::OpenAssayIdDlgEx, HostService::OpenAssayFile, HostService::ProfileSetInt,
                     HostService::ProfileSetDouble, HostService::ProfileSetString, HostService::ProfileDelParam,
                     HostService::ProfileGetInt, HostService::ProfileGetDouble, HostService::ProfileGetString),
-    [](const testing::TestParamInfo<const char*>& info) { return CaseName(info.param); });
+    [](const testing::TestParamInfo<const char*>& instance) { return CaseName(instance.param); });
 
 TEST_F(FaultDialogTest, EnterAndCloseStoreTheSameState) {
     AddAssays(1, {100});

@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(EarlyCommand{"close", IDCANCEL, {}, Ids(1, kStored)},
                     EarlyCommand{"add", IDC_ADD, {kStored + 1, 3}, StoredAndPicked()},
                     EarlyCommand{"remove_all", IDC_REMOVE_ALL, {}, {}}),
-    [](const testing::TestParamInfo<EarlyCommand>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<EarlyCommand>& instance) { return std::string(instance.param.name); });
 
 TEST_F(RestoreTest, ADatabaseGoneBeforeTheListIsReadLeavesTheStoredListForTheNextLoad) {
     StartWithStoredList();

@@ -19,7 +19,10 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* block) noexcept {
+namespace {
+
+// Both forms of delete free here (one calling the other is taken by GCC for a mismatched delete).
+void Release(void* block) noexcept {
     if (recordingFrees && block) {
         recordingFrees = false;  // the log's own growth is not recorded
         freed->push_back(block);
@@ -28,8 +31,14 @@ void operator delete(void* block) noexcept {
     std::free(block);
 }
 
+}  // namespace
+
+void operator delete(void* block) noexcept {
+    Release(block);
+}
+
 void operator delete(void* block, std::size_t) noexcept {
-    operator delete(block);
+    Release(block);
 }
 
 namespace {
