@@ -73,7 +73,7 @@ bool RecordingParent::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
 void ExpectSequence(const std::vector<LoggedNotify>& log, const std::vector<Expected>& expected, HWND grid,
                     const char* context) {
     std::string whole = "log:";
-    for (const LoggedNotify& entry : log) whole += " " + Describe(entry.code, entry.param1, entry.param2);
+    for (const LoggedNotify& entry : log) whole.append(" ").append(Describe(entry.code, entry.param1, entry.param2));
     SCOPED_TRACE(context);
     SCOPED_TRACE(whole);
     size_t next = 0;
