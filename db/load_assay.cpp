@@ -65,6 +65,8 @@ public:
         ReadPeaks(handle_, requestedId_, entry);
         SortPeaks(entry);
         file.KeepTraces(entry);
+        // The role comes with the entry, so that a calculation never depends on the list having been drawn.
+        AssignRole(entry);
         result_ = sampleSet_.append(std::move(entry));
         if (fileError_ != nullptr)
             *fileError_ = file.LoadError();

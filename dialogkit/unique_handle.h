@@ -38,8 +38,6 @@ private:
 };
 
 using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
-using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
-using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
 using UniqueHook = UniqueHandle<HHOOK, &::UnhookWindowsHookEx>;
 using UniqueWindow = UniqueHandle<HWND, &::DestroyWindow>;
 

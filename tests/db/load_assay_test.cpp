@@ -106,7 +106,9 @@ TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile)
     EXPECT_EQ(entry.mixture, L"Вода в масле");
     EXPECT_EQ(entry.method, L"ЗЮЛК");
     EXPECT_TRUE(entry.iscalibration);
-    EXPECT_EQ(entry.roleText, L"");
+    // The role comes with the entry, before any list shows it.
+    EXPECT_EQ(entry.role, AssayRole::Calibration1);
+    EXPECT_EQ(entry.roleText, L"Градуировка 1");
 
     struct ExpectedPeak {
         const wchar_t* nameid;
