@@ -62,6 +62,22 @@ protected:
         SysFreeString(text);
         return Outline(document.document_element());
     }
+
+    // The document after the calculation over the set, with no chromatograms in it.
+    std::wstring BuildAfterCalculation(const SampleSet& set, FormValues form)
+    {
+        struct Silent final : NoWaterReporter {
+            void reportNoWater(std::wstring_view) override {}
+        } reporter;
+        CalcResults results;
+        WaterCalculator calculator;
+        calculator.bind(set, form, results, reporter);
+        calculator.calculate();
+        const SampleSet none;
+        ReportBuilder builder;
+        builder.bind(results, none);
+        return Build(builder);
+    }
 };
 
 // "details" where no calculation ran to its end.
@@ -133,9 +149,6 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
 // A calculation that stopped on a foreign peak: the report says the water was not computed, and why.
 TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
 {
-    struct Silent final : NoWaterReporter {
-        void reportNoWater(std::wstring_view) override {}
-    } reporter;
     SampleSet set;
     AssayEntry entry;
     entry.filename = L"C:\\data\\assay7.stg";
@@ -145,15 +158,7 @@ TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
     FormValues form;
     form.water = 4.0;
     form.errorText = L"прежнее\r\n";
-    CalcResults results;
-    WaterCalculator calculator;
-    calculator.bind(set, form, results, reporter);
-    calculator.calculate();
-
-    const SampleSet none;
-    ReportBuilder builder;
-    builder.bind(results, none);
-    EXPECT_EQ(Build(builder), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
+    EXPECT_EQ(BuildAfterCalculation(set, form), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
                               L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />," +
                                   madeOnly + L")");
 }
@@ -176,9 +181,6 @@ SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& in
 
 TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
 {
-    struct Silent final : NoWaterReporter {
-        void reportNoWater(std::wstring_view) override {}
-    } reporter;
     struct Case {
         const char* what;
         double secondLevel1;
@@ -214,17 +216,9 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
             {L"проба", 10.0}, {L"проба", 10.5}};
         if (c.secondLevel1 > 0)
             injections.emplace_back(L"град1", c.secondLevel1);
-        const SampleSet set = Determination(injections);
         FormValues form;
         form.m1 = form.m2 = form.m3 = form.m4 = form.portionMass = form.sampleMass = 1.0;
-        CalcResults results;
-        WaterCalculator calculator;
-        calculator.bind(set, form, results, reporter);
-        calculator.calculate();
-        const SampleSet none;
-        ReportBuilder builder;
-        builder.bind(results, none);
-        const std::wstring outline = Build(builder);
+        const std::wstring outline = BuildAfterCalculation(Determination(injections), form);
         const std::wstring start = L",details(made=09.12.26  16:05,module=1.0.0.1,";
         ASSERT_NE(outline.find(start), std::wstring::npos) << outline;
         const std::wstring details = outline.substr(outline.find(start) + start.size());
