@@ -397,7 +397,8 @@
           <circle class="level" cx="{$cx}" cy="{$cy}" r="5" fill="#1a1a1a"/>
           <!-- Levels on the same spot share one label ("1, 2"), so that no number hides another. -->
           <xsl:if test="not(preceding-sibling::level[number(content) = $c and number(height) = $h])">
-            <text class="level" x="{$cx + 8}" y="{$cy - 8}">
+            <!-- Odd levels are labelled above the point, even ones below: neighbours 1 and 2 stay apart. -->
+            <text class="level" x="{$cx + 8}" y="{$cy - 8 + (number mod 2 = 0) * 24}">
               <xsl:for-each select="$points[number(content) = $c and number(height) = $h]">
                 <xsl:if test="position() != 1">, </xsl:if>
                 <xsl:value-of select="number"/>
@@ -406,11 +407,11 @@
           </xsl:if>
         </xsl:for-each>
         <text x="{$plotLeft + $plotWidth div 2}" y="322" text-anchor="middle">Содержание воды в растворе, c</text>
-        <text transform="translate(14 {$plotTop + $plotHeight div 2}) rotate(-90)" text-anchor="middle">Высота пика воды за вычетом осушенного экстрагента, H − H₀</text>
+        <text transform="translate(14 {$plotTop + $plotHeight div 2}) rotate(-90)" text-anchor="middle">Высота за вычетом H₀, H − H₀</text>
       </svg>
     </div>
     <p class="aside">
-      <xsl:text>Точки — градуировочные растворы 1–4; </xsl:text>
+      <xsl:text>Точки — градуировочные растворы 1–4 (H₀ — высота пика воды осушенного экстрагента); </xsl:text>
       <xsl:choose>
         <xsl:when test="$lineDrawn">штриховая линия — средний коэффициент: H − H₀ = c / </xsl:when>
         <xsl:otherwise>линия среднего коэффициента не построена: он не является положительным числом (</xsl:otherwise>
