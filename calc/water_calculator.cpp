@@ -38,11 +38,14 @@ constexpr double kHalf = 0.5;
 constexpr std::size_t kRoles = 7;
 constexpr double kPercent = 100.0;
 
-constexpr double kLevelLimit = 10.0;           // 11.1 4в
-constexpr double kDryCalibrationLimit = 12.0;  // 11.1 4а
-constexpr double kCoefficientLimit = 14.0;     // 11.2
-constexpr double kDryAnalysisLimit = 10.0;     // 11.1 4б
-constexpr double kSampleLimit = 10.0;          // 11.1 4г
+// The checks in the order of their messages: 4в of solutions 1 to 4, 4а, 11.2, 4б, 4г.
+constexpr std::size_t kChecks = 8;
+constexpr std::array<double, kChecks> kLimits{10.0, 10.0, 10.0, 10.0, 12.0, 14.0, 10.0, 10.0};
+constexpr std::array<std::wstring_view, kChecks> kCheckMessages{
+    calcmessages::kLevel[0],       calcmessages::kLevel[1],    calcmessages::kLevel[2],
+    calcmessages::kLevel[3],       calcmessages::kDryCalibration, calcmessages::kCoefficient,
+    calcmessages::kDryAnalysis,    calcmessages::kSample,
+};
 
 constexpr std::wstring_view kWaterName = L"вода";
 
@@ -214,6 +217,21 @@ bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, cons
     return computable;
 }
 
+// Whether the set held what each check compares: two injections of a level, of the dried extractant or the
+// sample in the analysis; one of the dried extractant in the calibration; the coefficients need every level,
+// the blank and all four solvent masses.
+std::array<bool, kChecks> ChecksMeasured(const FormValues& form, const Accumulators& heights)
+{
+    const auto& counts = heights.counts;
+    const auto count = [&counts](AssayRole role) { return counts[static_cast<std::size_t>(role)]; };
+    bool coefficients = count(AssayRole::DriedCalibration) >= 1;
+    for (std::size_t i = 0; i < kLevels; ++i)
+        coefficients = coefficients && heights.levels[i].count >= 1 && Positive(form.*kSolventMass[i]);
+    return {heights.levels[0].count >= 2, heights.levels[1].count >= 2,           heights.levels[2].count >= 2,
+            heights.levels[3].count >= 2, count(AssayRole::DriedCalibration) >= 1, coefficients,
+            count(AssayRole::DriedAnalysis) >= 2, count(AssayRole::Analysis) >= 2};
+}
+
 } // namespace
 
 void WaterCalculator::bind(const SampleSet& sampleSet, FormValues& form, CalcResults& results,
@@ -263,29 +281,36 @@ void WaterCalculator::calculate()
     for (std::size_t i = 0; i < kLevels; ++i)
         results.*kLevelSpread[i] = heights.levels[i].difference / levelMean[i] * kPercent;
 
-    form.errorText.clear();
-    for (std::size_t i = 0; i < kLevels; ++i) {
-        if (results.*kLevelSpread[i] > kLevelLimit)
-            AppendMessage(form.errorText, {calcmessages::kLevel[i]});
-    }
-
     const DriedCalibrationHeights& dried = heights.driedCalibration;
     results.drySpread = (dried.maximum - dried.minimum) / blank * kPercent;
-    if (results.drySpread > kDryCalibrationLimit)
-        AppendMessage(form.errorText, {calcmessages::kDryCalibration});
-
     const double largest = std::max({results.k1, results.k2, results.k3, results.k4});
     const double smallest = std::min({results.k1, results.k2, results.k3, results.k4});
     results.kSpread = (largest - smallest) / results.kMean * kPercent;
-    if (results.kSpread > kCoefficientLimit)
-        AppendMessage(form.errorText, {calcmessages::kCoefficient});
-
     results.dryAnalysisSpread = heights.driedAnalysis.relativeDifference;
     results.waterSpread = heights.analysis.relativeDifference;
-    if (results.dryAnalysisSpread > kDryAnalysisLimit)
-        AppendMessage(form.errorText, {calcmessages::kDryAnalysis});
-    if (results.waterSpread > kSampleLimit)
-        AppendMessage(form.errorText, {calcmessages::kSample});
+
+    const std::array<double, kChecks> values{results.spread1,   results.spread2,           results.spread3,
+                                             results.spread4,   results.drySpread,         results.kSpread,
+                                             results.dryAnalysisSpread, results.waterSpread};
+    const std::array<bool, kChecks> measured = ChecksMeasured(form, heights);
+    CalcDetails& details = results.details;
+    form.errorText.clear();
+    for (std::size_t i = 0; i < kChecks; ++i) {
+        // A value that is not a number exceeds nothing: no message, and the check is not judged either.
+        const bool exceeded = values[i] > kLimits[i];
+        if (exceeded)
+            AppendMessage(form.errorText, {kCheckMessages[i]});
+        details.checks[i] = {values[i], kLimits[i], measured[i] && std::isfinite(values[i]), !exceeded};
+    }
+    details.blank = blank;
+    details.kMean = results.kMean;
+    for (std::size_t i = 0; i < kLevels; ++i) {
+        details.levels[i] = {results.*kMassCopy[i], results.*kContent[i], levelMean[i], results.*kCoefficient[i],
+                             heights.levels[i].count};
+    }
+    details.analysisBlank = heights.driedAnalysis.mean();
+    details.analysisHeight = heights.analysis.mean();
+    details.complete = true;
 
     // For two injections the mean is the method's half of their sum, to the last bit.
     form.water = kNotComputed;

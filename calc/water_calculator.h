@@ -2,6 +2,8 @@
 // The method's calculation: calibration coefficients, the molar fraction of water and the acceptance checks,
 // from the water peaks of a sample set and the masses the analyst typed.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,45 @@ struct FormValues {
     double water = 0.0;
     // Output: one failed-check message per line, each ending in "\r\n".
     std::wstring errorText;
+};
+
+// One acceptance check of the last calculation: the percentage it compared with its limit.
+struct CheckOutcome {
+    double value = 0.0;
+    double limit = 0.0;
+    // Whether the value is a finite number and the set held every height the check needs; passed means
+    // nothing otherwise.
+    bool judged = false;
+    // The value did not exceed the limit.
+    bool passed = false;
+};
+
+// One calibration solution as the calculation saw it.
+struct LevelDetails {
+    double mass = 0.0;
+    double content = 0.0;
+    // The mean of the level's water heights.
+    double height = 0.0;
+    double coefficient = 0.0;
+    // The count of the level's water heights.
+    std::size_t injections = 0;
+};
+
+// What the report shows a reviewer beside the result: each check against its limit and the calibration the
+// water value stands on.
+struct CalcDetails {
+    // The last calculation ran to its end: false before the first one and after a stop on a foreign peak,
+    // when nothing else here is filled.
+    bool complete = false;
+    // In the order of the method's messages: 4в of solutions 1 to 4, 4а, 11.2, 4б, 4г.
+    std::array<CheckOutcome, 8> checks{};
+    // The mean water height of the dried extractant in the calibration.
+    double blank = 0.0;
+    std::array<LevelDetails, 4> levels{};
+    double kMean = 0.0;
+    // The mean water heights of the dried extractant and of the sample in the analysis.
+    double analysisBlank = 0.0;
+    double analysisHeight = 0.0;
 };
 
 // Everything the last calculation produced, as the report reads it; all zero before the first one.
@@ -56,6 +97,8 @@ struct CalcResults {
     double sampleMass = 0.0;
     double water = 0.0;
     std::wstring errorText;
+    // Shown by the report's "details" and printed by recalc under keys of their own.
+    CalcDetails details;
 };
 
 // The text shown when a chromatogram holds a named peak other than water.

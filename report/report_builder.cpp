@@ -1,10 +1,12 @@
 #include "report/report_builder.h"
 
+#include "calc/check_texts.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
+#include "report/module_version.h"
 #include "report/number_text.h"
 #include "report/report_messages.h"
 #include "report/report_paths.h"
@@ -12,6 +14,7 @@
 #include "report/transform_and_open.h"
 #include "report/xml_wrapper.h"
 
+#include <ctime>
 #include <new>
 #include <optional>
 #include <utility>
@@ -63,6 +66,60 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const
     xml.AddTextElement(nullptr, L"err", ReplaceLineBreaks(r.errorText));
 }
 
+namespace {
+
+// "1" passed, "0" failed, empty when the check could not be judged.
+std::wstring_view VerdictText(const CheckOutcome& check)
+{
+    if (!check.judged) {
+        return {};
+    }
+    return check.passed ? L"1" : L"0";
+}
+
+void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d)
+{
+    const ComPtr<IXMLDOMElement> calibration = xml.AddElement(details, L"calibration");
+    xml.AddTextElement(calibration.get(), L"blank", FormatFixed3(d.blank));
+    for (std::size_t i = 0; i < d.levels.size(); ++i) {
+        const LevelDetails& level = d.levels[i];
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.get(), L"level");
+        xml.AddTextElement(element.get(), L"number", std::to_wstring(i + 1));
+        xml.AddTextElement(element.get(), L"mass", FormatFixed3(level.mass));
+        xml.AddTextElement(element.get(), L"content", FormatGeneral6(level.content));
+        xml.AddTextElement(element.get(), L"height", FormatFixed3(level.height));
+        xml.AddTextElement(element.get(), L"coefficient", FormatGeneral6(level.coefficient));
+        xml.AddTextElement(element.get(), L"injections", std::to_wstring(level.injections));
+    }
+    xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral6(d.kMean));
+}
+
+} // namespace
+
+void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const
+{
+    const ComPtr<IXMLDOMElement> details = xml.AddElement(nullptr, L"details");
+    xml.AddTextElement(details.get(), L"made", made);
+    xml.AddTextElement(details.get(), L"module", module);
+    if (!results_ || !results_->details.complete) {
+        return;
+    }
+    const CalcDetails& d = results_->details;
+    for (std::size_t i = 0; i < d.checks.size(); ++i) {
+        const CheckOutcome& check = d.checks[i];
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
+        xml.AddTextElement(element.get(), L"clause", checktexts::kChecks[i].clause);
+        xml.AddTextElement(element.get(), L"subject", checktexts::kChecks[i].subject);
+        xml.AddTextElement(element.get(), L"value", FormatFixed3(check.value));
+        xml.AddTextElement(element.get(), L"limit", FormatFixed3(check.limit));
+        xml.AddTextElement(element.get(), L"passed", VerdictText(check));
+    }
+    AddCalibration(xml, details.get(), d);
+    const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.get(), L"analysis");
+    xml.AddTextElement(analysis.get(), L"blank", FormatFixed3(d.analysisBlank));
+    xml.AddTextElement(analysis.get(), L"height", FormatFixed3(d.analysisHeight));
+}
+
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
 {
     XMLWrapper xml;
@@ -75,6 +132,7 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     xml.InitDocument();
     AddFilesPart(xml);
     AddResultsPart(xml);
+    AddDetailsPart(xml, AnalyseTimeText(static_cast<int64_t>(std::time(nullptr))), OwnFileVersionText());
 
     const std::optional<std::wstring> outputPath = NewReportPath();
     if (!outputPath) {

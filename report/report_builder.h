@@ -5,6 +5,7 @@
 #include "report/report_environment.h"
 
 #include <string>
+#include <string_view>
 
 class SampleSet;
 struct CalcResults;
@@ -28,6 +29,9 @@ public:
     // Appends the masses, the water value (three decimals) and the error list ("err", each line end
     // written as the text "<br />"); all zero and empty while unbound.
     void AddResultsPart(XMLWrapper& xml) const;
+    // Appends "details": when and by which module the report was made and, after a calculation that ran
+    // to its end, each check against its limit, the calibration and the analysis' mean heights.
+    void AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const;
 
     // Builds the document, renders it with the style sheet from the public documents folder into a new
     // HTML file in the temporary folder and has the shell open it. A report that cannot be made is told to

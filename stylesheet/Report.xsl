@@ -2,7 +2,8 @@
 <!--
   The default report of a water determination. The module hands over the document
   Document / files / fill_data (six children: number, file path, sample, analyse_time, role, method)
-  followed by m1 m2 m3 m4 mass_rastv mass_proba water err.
+  followed by m1 m2 m3 m4 mass_rastv mass_proba water err details. "details" holds "made" and "module" and,
+  after a calculation that ran to its end, eight "check" elements, "calibration" and "analysis".
 
   Plain XSLT 1.0 without processor extensions, so that every processor renders it alike. The output is
   well-formed XHTML without an XML declaration: MSXML under Wine re-parses the result, and anything else
@@ -50,10 +51,24 @@
           .warning { font-weight: 700; color: #a00000; border-left: 4px solid #a00000; padding-left: 8px; }
           ul.errors { margin: 0; padding-left: 22px; color: #a00000; }
           ul.errors li { margin: 3px 0; }
+          .aside { color: #555; font-style: italic; }
+          table.checks td.verdict { white-space: nowrap; }
+          /* A failed check must stand out on a black-and-white print too: bold, a mark and a heavy rule. */
+          table.checks tr.failed td { font-weight: 700; }
+          table.checks tr.failed td:first-child { border-left: 4px solid #1a1a1a; }
+          table.checks tr.unjudged td.verdict { font-style: italic; }
+          .chart { margin: 8px 0; }
+          .chart svg { width: 100%; max-width: 600px; height: auto; }
+          .chart text { font-family: inherit; font-size: 11px; fill: #1a1a1a; }
+          table.levels { width: auto; }
+          .footer { margin-top: 32px; padding-top: 6px; border-top: 1px solid #bbb; color: #555; font-size: 9pt; }
+          thead { display: table-header-group; }
+          @page { size: A4 portrait; margin: 15mm; }
           @media print {
             body { margin: 0; max-width: none; font-size: 10pt; }
             .result { border-width: 1px; }
             tr { page-break-inside: avoid; }
+            .chart { page-break-inside: avoid; }
           }
         </style>
       </head>
@@ -157,8 +172,342 @@
             <p class="note">Сообщений о непройденных проверках нет.</p>
           </xsl:otherwise>
         </xsl:choose>
+
+        <xsl:apply-templates select="details"/>
       </body>
     </html>
+  </xsl:template>
+
+  <!-- The evidence behind the result: each check against its limit, the calibration, when and by what. -->
+  <xsl:template match="details">
+    <h2>Проверки приемлемости</h2>
+    <xsl:choose>
+      <xsl:when test="check">
+        <table class="checks">
+          <thead>
+            <tr>
+              <th>Что проверено</th>
+              <th>Пункт</th>
+              <th class="number">Значение, %</th>
+              <th class="number">Предел, %</th>
+              <th>Результат</th>
+            </tr>
+          </thead>
+          <tbody>
+            <xsl:apply-templates select="check"/>
+          </tbody>
+        </table>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="aside">Проверки не выполнялись: расчёт не доведён до конца.</p>
+      </xsl:otherwise>
+    </xsl:choose>
+    <xsl:apply-templates select="calibration"/>
+    <p class="footer">
+      <xsl:text>Отчёт составлен: </xsl:text>
+      <span class="made"><xsl:value-of select="made"/></span>
+      <xsl:text>. Модуль расчёта: версия </xsl:text>
+      <span class="module"><xsl:value-of select="module"/></span>
+      <xsl:text>.</xsl:text>
+    </p>
+  </xsl:template>
+
+  <xsl:template match="check">
+    <tr>
+      <xsl:attribute name="class">
+        <xsl:choose>
+          <xsl:when test="passed = '1'">passed</xsl:when>
+          <xsl:when test="passed = '0'">failed</xsl:when>
+          <xsl:otherwise>unjudged</xsl:otherwise>
+        </xsl:choose>
+      </xsl:attribute>
+      <td><xsl:value-of select="subject"/></td>
+      <td class="time"><xsl:value-of select="clause"/></td>
+      <td class="number"><xsl:value-of select="value"/></td>
+      <td class="number"><xsl:value-of select="limit"/></td>
+      <td class="verdict">
+        <xsl:choose>
+          <xsl:when test="passed = '1'">пройдена</xsl:when>
+          <xsl:when test="passed = '0'">&#x2716; не пройдена</xsl:when>
+          <xsl:otherwise>не проверена</xsl:otherwise>
+        </xsl:choose>
+      </td>
+    </tr>
+  </xsl:template>
+
+  <!-- The calibration as a chart of its four levels and the line of the mean coefficient, then as numbers. -->
+  <xsl:template match="calibration">
+    <h2>Градуировка</h2>
+    <xsl:variable name="blank" select="number(blank)"/>
+    <!-- A level is drawn only when its content and its height less the blank are numbers. -->
+    <xsl:variable name="points"
+                  select="level[string(number(content)) != 'NaN' and string(number(height) - $blank) != 'NaN']"/>
+    <xsl:choose>
+      <xsl:when test="$points">
+        <xsl:call-template name="chart">
+          <xsl:with-param name="points" select="$points"/>
+          <xsl:with-param name="blank" select="$blank"/>
+          <xsl:with-param name="kMean" select="number(kMean)"/>
+        </xsl:call-template>
+        <xsl:if test="count($points) &lt; 4">
+          <p class="aside">
+            <xsl:text>Не на графике (значения не являются числами): уровни </xsl:text>
+            <xsl:for-each select="level[count(. | $points) != count($points)]">
+              <xsl:if test="position() != 1">, </xsl:if>
+              <xsl:value-of select="number"/>
+            </xsl:for-each>
+            <xsl:text>.</xsl:text>
+          </p>
+        </xsl:if>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="aside">График не построен: содержание воды или высоты пиков не являются числами.</p>
+      </xsl:otherwise>
+    </xsl:choose>
+    <table class="levels">
+      <thead>
+        <tr>
+          <th class="number">Раствор</th>
+          <th class="number">Масса растворителя</th>
+          <th class="number">Содержание воды c</th>
+          <th class="number">Высота H</th>
+          <th class="number">Вводов</th>
+          <th class="number">Коэффициент k</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="level">
+          <tr>
+            <td class="number"><xsl:value-of select="number"/></td>
+            <td class="number"><xsl:value-of select="mass"/></td>
+            <td class="number"><xsl:value-of select="content"/></td>
+            <td class="number"><xsl:value-of select="height"/></td>
+            <td class="number"><xsl:value-of select="injections"/></td>
+            <td class="number"><xsl:value-of select="coefficient"/></td>
+          </tr>
+        </xsl:for-each>
+      </tbody>
+    </table>
+    <p>
+      <xsl:text>Высота осушенного экстрагента H</xsl:text><sub>0</sub><xsl:text>: </xsl:text>
+      <xsl:value-of select="blank"/>
+      <xsl:text>; средний коэффициент: </xsl:text>
+      <xsl:value-of select="kMean"/>
+      <xsl:text>. В анализе: осушенный экстрагент </xsl:text>
+      <xsl:value-of select="../analysis/blank"/>
+      <xsl:text>, проба </xsl:text>
+      <xsl:value-of select="../analysis/height"/>
+      <xsl:text>.</xsl:text>
+    </p>
+  </xsl:template>
+
+  <!-- The plot area of the chart, in the SVG's own units. -->
+  <xsl:variable name="plotLeft" select="70"/>
+  <xsl:variable name="plotTop" select="16"/>
+  <xsl:variable name="plotWidth" select="480"/>
+  <xsl:variable name="plotHeight" select="260"/>
+
+  <xsl:template name="chart">
+    <xsl:param name="points"/>
+    <xsl:param name="blank"/>
+    <xsl:param name="kMean"/>
+    <xsl:variable name="xHigh">
+      <xsl:for-each select="$points">
+        <xsl:sort select="number(content)" data-type="number" order="descending"/>
+        <xsl:if test="position() = 1"><xsl:value-of select="number(content)"/></xsl:if>
+      </xsl:for-each>
+    </xsl:variable>
+    <xsl:variable name="xLow">
+      <xsl:for-each select="$points">
+        <xsl:sort select="number(content)" data-type="number"/>
+        <xsl:if test="position() = 1"><xsl:value-of select="number(content)"/></xsl:if>
+      </xsl:for-each>
+    </xsl:variable>
+    <xsl:variable name="yHigh">
+      <xsl:for-each select="$points">
+        <xsl:sort select="number(height) - $blank" data-type="number" order="descending"/>
+        <xsl:if test="position() = 1"><xsl:value-of select="number(height) - $blank"/></xsl:if>
+      </xsl:for-each>
+    </xsl:variable>
+    <xsl:variable name="yLow">
+      <xsl:for-each select="$points">
+        <xsl:sort select="number(height) - $blank" data-type="number"/>
+        <xsl:if test="position() = 1"><xsl:value-of select="number(height) - $blank"/></xsl:if>
+      </xsl:for-each>
+    </xsl:variable>
+    <!-- Both axes take in zero, so that the line through the origin starts on the chart. -->
+    <xsl:variable name="xStep">
+      <xsl:call-template name="tick-step">
+        <xsl:with-param name="range" select="$xHigh * ($xHigh &gt; 0) - $xLow * ($xLow &lt; 0)"/>
+      </xsl:call-template>
+    </xsl:variable>
+    <xsl:variable name="yStep">
+      <xsl:call-template name="tick-step">
+        <xsl:with-param name="range" select="$yHigh * ($yHigh &gt; 0) - $yLow * ($yLow &lt; 0)"/>
+      </xsl:call-template>
+    </xsl:variable>
+    <xsl:variable name="x0" select="floor($xLow * ($xLow &lt; 0) div $xStep) * $xStep"/>
+    <xsl:variable name="x1" select="ceiling($xHigh * ($xHigh &gt; 0) div $xStep) * $xStep + ($xHigh &lt;= 0) * $xStep"/>
+    <xsl:variable name="y0" select="floor($yLow * ($yLow &lt; 0) div $yStep) * $yStep"/>
+    <xsl:variable name="y1" select="ceiling($yHigh * ($yHigh &gt; 0) div $yStep) * $yStep + ($yHigh &lt;= 0) * $yStep"/>
+    <xsl:variable name="xScale" select="$plotWidth div ($x1 - $x0)"/>
+    <xsl:variable name="yScale" select="$plotHeight div ($y1 - $y0)"/>
+    <xsl:variable name="xOrigin" select="$plotLeft - $x0 * $xScale"/>
+    <xsl:variable name="yOrigin" select="$plotTop + $plotHeight + $y0 * $yScale"/>
+    <xsl:variable name="lineDrawn" select="$kMean &gt; 0 and $kMean * 0 = 0"/>
+    <div class="chart">
+      <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 580 330" width="580" height="330">
+        <title>Градуировочная зависимость</title>
+        <rect x="{$plotLeft}" y="{$plotTop}" width="{$plotWidth}" height="{$plotHeight}"
+              fill="none" stroke="#1a1a1a" stroke-width="1"/>
+        <xsl:call-template name="ticks">
+          <xsl:with-param name="axis" select="'x'"/>
+          <xsl:with-param name="value" select="$x0"/>
+          <xsl:with-param name="step" select="$xStep"/>
+          <xsl:with-param name="last" select="$x1"/>
+          <xsl:with-param name="position" select="$plotLeft"/>
+          <xsl:with-param name="scale" select="$xScale"/>
+        </xsl:call-template>
+        <xsl:call-template name="ticks">
+          <xsl:with-param name="axis" select="'y'"/>
+          <xsl:with-param name="value" select="$y0"/>
+          <xsl:with-param name="step" select="$yStep"/>
+          <xsl:with-param name="last" select="$y1"/>
+          <xsl:with-param name="position" select="$plotTop + $plotHeight"/>
+          <xsl:with-param name="scale" select="$yScale"/>
+        </xsl:call-template>
+        <xsl:if test="$lineDrawn">
+          <!-- y = x / kMean, from the origin to where it leaves the plot area. -->
+          <xsl:variable name="xEnd">
+            <xsl:choose>
+              <xsl:when test="$x1 div $kMean &gt; $y1"><xsl:value-of select="$y1 * $kMean"/></xsl:when>
+              <xsl:otherwise><xsl:value-of select="$x1"/></xsl:otherwise>
+            </xsl:choose>
+          </xsl:variable>
+          <line class="mean" x1="{format-number($xOrigin, '0.##')}" y1="{format-number($yOrigin, '0.##')}"
+                x2="{format-number($xOrigin + $xEnd * $xScale, '0.##')}"
+                y2="{format-number($yOrigin - $xEnd div $kMean * $yScale, '0.##')}"
+                stroke="#1a1a1a" stroke-width="1.5" stroke-dasharray="6 3"/>
+        </xsl:if>
+        <xsl:for-each select="$points">
+          <xsl:variable name="cx" select="format-number($xOrigin + number(content) * $xScale, '0.##')"/>
+          <xsl:variable name="cy" select="format-number($yOrigin - (number(height) - $blank) * $yScale, '0.##')"/>
+          <xsl:variable name="c" select="number(content)"/>
+          <xsl:variable name="h" select="number(height)"/>
+          <circle class="level" cx="{$cx}" cy="{$cy}" r="5" fill="#1a1a1a"/>
+          <!-- Levels on the same spot share one label ("1, 2"), so that no number hides another. -->
+          <xsl:if test="not(preceding-sibling::level[number(content) = $c and number(height) = $h])">
+            <!-- Odd levels are labelled above the point, even ones below: neighbours 1 and 2 stay apart. -->
+            <text class="level" x="{$cx + 8}" y="{$cy - 8 + (number mod 2 = 0) * 24}">
+              <xsl:for-each select="$points[number(content) = $c and number(height) = $h]">
+                <xsl:if test="position() != 1">, </xsl:if>
+                <xsl:value-of select="number"/>
+              </xsl:for-each>
+            </text>
+          </xsl:if>
+        </xsl:for-each>
+        <text x="{$plotLeft + $plotWidth div 2}" y="322" text-anchor="middle">Содержание воды в растворе, c</text>
+        <text transform="translate(14 {$plotTop + $plotHeight div 2}) rotate(-90)" text-anchor="middle">Высота за вычетом H₀, H − H₀</text>
+      </svg>
+    </div>
+    <p class="aside">
+      <xsl:text>Точки — градуировочные растворы 1–4 (H₀ — высота пика воды осушенного экстрагента); </xsl:text>
+      <xsl:choose>
+        <xsl:when test="$lineDrawn">штриховая линия — средний коэффициент: H − H₀ = c / </xsl:when>
+        <xsl:otherwise>линия среднего коэффициента не построена: он не является положительным числом (</xsl:otherwise>
+      </xsl:choose>
+      <xsl:value-of select="kMean"/>
+      <xsl:if test="not($lineDrawn)">)</xsl:if>
+      <xsl:text>.</xsl:text>
+    </p>
+  </xsl:template>
+
+  <!-- A round step for about five ticks over the range: 1, 2 or 5 times a power of ten. -->
+  <xsl:template name="tick-step">
+    <xsl:param name="range"/>
+    <xsl:choose>
+      <xsl:when test="not($range &gt; 0)">1</xsl:when>
+      <xsl:otherwise>
+        <xsl:variable name="power">
+          <xsl:call-template name="power-of-ten">
+            <xsl:with-param name="target" select="$range div 5"/>
+            <xsl:with-param name="power" select="1"/>
+          </xsl:call-template>
+        </xsl:variable>
+        <xsl:choose>
+          <xsl:when test="$power &gt;= $range div 5"><xsl:value-of select="$power"/></xsl:when>
+          <xsl:when test="2 * $power &gt;= $range div 5"><xsl:value-of select="2 * $power"/></xsl:when>
+          <xsl:when test="5 * $power &gt;= $range div 5"><xsl:value-of select="5 * $power"/></xsl:when>
+          <xsl:otherwise><xsl:value-of select="10 * $power"/></xsl:otherwise>
+        </xsl:choose>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The largest power of ten not above the target (the depth bound keeps the recursion finite). -->
+  <xsl:template name="power-of-ten">
+    <xsl:param name="target"/>
+    <xsl:param name="power"/>
+    <xsl:param name="depth" select="0"/>
+    <xsl:choose>
+      <xsl:when test="$depth &gt; 40"><xsl:value-of select="$power"/></xsl:when>
+      <xsl:when test="$power &gt; $target">
+        <xsl:call-template name="power-of-ten">
+          <xsl:with-param name="target" select="$target"/>
+          <xsl:with-param name="power" select="$power div 10"/>
+          <xsl:with-param name="depth" select="$depth + 1"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$power * 10 &lt;= $target">
+        <xsl:call-template name="power-of-ten">
+          <xsl:with-param name="target" select="$target"/>
+          <xsl:with-param name="power" select="$power * 10"/>
+          <xsl:with-param name="depth" select="$depth + 1"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$power"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A tick with its grid line and label at each step from value to last along one axis. -->
+  <xsl:template name="ticks" xmlns="http://www.w3.org/2000/svg">
+    <xsl:param name="axis"/>
+    <xsl:param name="value"/>
+    <xsl:param name="step"/>
+    <xsl:param name="last"/>
+    <xsl:param name="position"/>
+    <xsl:param name="scale"/>
+    <xsl:param name="index" select="0"/>
+    <!-- Counted from the first tick, so that rounding does not add up along the axis. -->
+    <xsl:variable name="tick" select="$value + $index * $step"/>
+    <xsl:if test="$tick &lt;= $last + $step div 1000 and $index &lt;= 20">
+      <xsl:variable name="label" select="format-number($tick, '0.##########')"/>
+      <xsl:choose>
+        <xsl:when test="$axis = 'x'">
+          <xsl:variable name="at" select="format-number($position + $index * $step * $scale, '0.##')"/>
+          <line x1="{$at}" y1="{$plotTop}" x2="{$at}" y2="{$plotTop + $plotHeight + 5}" stroke="#ccc"/>
+          <text class="x-tick" x="{$at}" y="{$plotTop + $plotHeight + 18}" text-anchor="middle">
+            <xsl:value-of select="$label"/>
+          </text>
+        </xsl:when>
+        <xsl:otherwise>
+          <xsl:variable name="at" select="format-number($position - $index * $step * $scale, '0.##')"/>
+          <line x1="{$plotLeft - 5}" y1="{$at}" x2="{$plotLeft + $plotWidth}" y2="{$at}" stroke="#ccc"/>
+          <text class="y-tick" x="{$plotLeft - 8}" y="{$at + 4}" text-anchor="end">
+            <xsl:value-of select="$label"/>
+          </text>
+        </xsl:otherwise>
+      </xsl:choose>
+      <xsl:call-template name="ticks">
+        <xsl:with-param name="axis" select="$axis"/>
+        <xsl:with-param name="value" select="$value"/>
+        <xsl:with-param name="step" select="$step"/>
+        <xsl:with-param name="last" select="$last"/>
+        <xsl:with-param name="position" select="$position"/>
+        <xsl:with-param name="scale" select="$scale"/>
+        <xsl:with-param name="index" select="$index + 1"/>
+      </xsl:call-template>
+    </xsl:if>
   </xsl:template>
 
   <!-- One chromatogram; its children are told apart by position. -->

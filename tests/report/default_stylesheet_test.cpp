@@ -175,3 +175,79 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
 }
 
 } // namespace
+
+namespace {
+
+// The calibration of a known determination: contents 0.998, 0.998, 1.996, 2.994, heights 10, 10, 20, 30 over
+// a blank of 0.5; the first check failed and the seventh not judged.
+CalcDetails KnownDetails()
+{
+    CalcDetails d;
+    d.complete = true;
+    for (CheckOutcome& check : d.checks)
+        check = {1.0, 10.0, true, true};
+    d.checks[0] = {18.2, 10.0, true, false};
+    d.checks[6].judged = false;
+    d.blank = 0.5;
+    const double contents[] = {0.998, 0.998, 1.996, 2.994}, heights[] = {10, 10, 20, 30};
+    for (std::size_t i = 0; i < 4; ++i)
+        d.levels[i] = {1.0, contents[i], heights[i], contents[i] / (heights[i] - 0.5), 2};
+    d.kMean = 0.103489;
+    return d;
+}
+
+std::vector<std::wstring> Attributes(const pugi::xml_document& page, const wchar_t* xpath, const wchar_t* name)
+{
+    std::vector<std::wstring> values;
+    for (const pugi::xpath_node& node : page.select_nodes(xpath))
+        values.push_back(node.node().attribute(name).value());
+    return values;
+}
+
+TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart)
+{
+    using V = std::vector<std::wstring>;
+    struct Case {
+        const char* what;
+        void (*change)(CalcDetails&);
+        V cx, cy, xTicks, yTicks, asides;
+    } const cases[] = {
+        // 160 units per content unit from x 70, 260/30 per height unit up from y 276.
+        {"known", [](CalcDetails&) {}, V{L"229.68", L"229.68", L"389.36", L"549.04"},
+         V{L"193.67", L"193.67", L"107", L"20.33"}, V{L"0", L"1", L"2", L"3"}, V{L"0", L"10", L"20", L"30"}, V{}},
+        {"level 2 not a number", [](CalcDetails& d) { d.levels[1].content = std::nan(""); },
+         V{L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"107", L"20.33"}, V{L"0", L"1", L"2", L"3"},
+         V{L"0", L"10", L"20", L"30"}, V{L"Не на графике (значения не являются числами): уровни 2."}},
+        {"small values", [](CalcDetails& d) { for (LevelDetails& l : d.levels) l.content /= 1000; },
+         V{L"229.68", L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"193.67", L"107", L"20.33"},
+         V{L"0", L"0.001", L"0.002", L"0.003"}, V{L"0", L"10", L"20", L"30"}, V{}},
+        {"no blank", [](CalcDetails& d) { d.blank = std::nan(""); }, V{}, V{}, V{}, V{},
+         V{L"График не построен: содержание воды или высоты пиков не являются числами."}},
+        {"stopped", [](CalcDetails& d) { d = CalcDetails{}; }, V{}, V{}, V{}, V{},
+         V{L"Проверки не выполнялись: расчёт не доведён до конца."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        results.details = KnownDetails();
+        c.change(results.details);
+        Render(c.what == std::string("known") ? "evidence_report.html" : nullptr);
+        EXPECT_EQ(Attributes(page, L"//circle", L"cx"), c.cx);
+        EXPECT_EQ(Attributes(page, L"//circle", L"cy"), c.cy);
+        EXPECT_EQ(Texts(page, L"//*[@class='x-tick']"), c.xTicks);
+        EXPECT_EQ(Texts(page, L"//*[@class='y-tick']"), c.yTicks);
+        EXPECT_EQ(Texts(page, L"//p[@class='aside' and not(starts-with(., 'Точки'))]"), c.asides);
+        EXPECT_FALSE(Text(page.select_node(L"//span[@class='made']")).empty());
+    }
+    // The checks in the document's order, values as the document gives them.
+    results.details = KnownDetails();
+    Render();
+    const V verdicts = Texts(page, L"//table[@class='checks']//td[@class='verdict']");
+    ASSERT_EQ(verdicts.size(), 8u);
+    EXPECT_EQ(verdicts[0], L"✖ не пройдена");
+    EXPECT_EQ(verdicts[1], L"пройдена");
+    EXPECT_EQ(verdicts[6], L"не проверена");
+    EXPECT_EQ(Texts(page, L"//tr[@class='failed']/td[3]"), V{L"18.200"});
+    EXPECT_EQ(Attributes(page, L"//*[@class='mean']", L"y2"), V{L"24.77"});
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
 #include "report/dom_document.h"
+#include "report/module_version.h"
 #include "report/report_messages.h"
 #include "report/report_paths.h"
 #include "report/transform_and_open.h"
@@ -174,6 +175,32 @@ TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked)
     EXPECT_EQ(withoutDocument.failure, TransformFailedReason(E_POINTER));
 
     EXPECT_TRUE(recorder.shellCalls.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The version a report names is the one the platform reads from the same resource.
+TEST(ModuleVersion, FileVersionIsTheVersionResources)
+{
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    ASSERT_NE(kernel, nullptr);
+    wchar_t path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(kernel, path, MAX_PATH), 0u);
+    std::vector<unsigned char> block(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()));
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &size));
+    const std::wstring expected = std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." +
+                                  std::to_wstring(LOWORD(info->dwFileVersionMS)) + L"." +
+                                  std::to_wstring(HIWORD(info->dwFileVersionLS)) + L"." +
+                                  std::to_wstring(LOWORD(info->dwFileVersionLS));
+    EXPECT_EQ(FileVersionText(kernel), expected);
+    // The test program carries no version resource.
+    EXPECT_EQ(OwnFileVersionText(), L"");
 }
 
 } // namespace

@@ -49,4 +49,17 @@ TEST(FormatFixed3, WritesThreeDecimalsAsPrintfWould)
     EXPECT_EQ(text.substr(text.size() - 4), L".000");
 }
 
+TEST(FormatGeneral6, WritesSixSignificantDigitsAsPrintfWould)
+{
+    const NumberCase cases[] = {
+        {0.0, L"0"},          {0.0998, L"0.0998"},       {1.0 / 3.0, L"0.333333"},
+        {2.5e-5, L"2.5e-05"}, {123456.7, L"123457"},     {1234567.0, L"1.23457e+06"},
+        {-0.0125, L"-0.0125"}, {std::numeric_limits<double>::infinity(), L"inf"},
+        {std::numeric_limits<double>::quiet_NaN(), L"nan"},
+    };
+    for (const NumberCase& c : cases) {
+        EXPECT_EQ(FormatGeneral6(c.value), c.text) << c.value;
+    }
+}
+
 } // namespace

@@ -28,6 +28,9 @@ AssayEntry Entry(int32_t id, const wchar_t* filename, const wchar_t* sample, int
     return entry;
 }
 
+const wchar_t* const kMade = L"09.12.26  16:05";
+const wchar_t* const kModule = L"1.0.0.1";
+
 // The tree as one line: name(children) for an element with child elements, name=text otherwise.
 std::wstring Outline(const pugi::xml_node& element)
 {
@@ -51,6 +54,7 @@ protected:
         EXPECT_TRUE(xml.InitDocument());
         builder.AddFilesPart(xml);
         builder.AddResultsPart(xml);
+        builder.AddDetailsPart(xml, kMade, kModule);
         BSTR text = nullptr;
         EXPECT_EQ(xml.doc->get_xml(&text), S_OK);
         pugi::xml_document document;
@@ -58,10 +62,28 @@ protected:
         SysFreeString(text);
         return Outline(document.document_element());
     }
+
+    // The document after the calculation over the set, with no chromatograms in it.
+    std::wstring BuildAfterCalculation(const SampleSet& set, FormValues form)
+    {
+        struct Silent final : NoWaterReporter {
+            void reportNoWater(std::wstring_view) override {}
+        } reporter;
+        CalcResults results;
+        WaterCalculator calculator;
+        calculator.bind(set, form, results, reporter);
+        calculator.calculate();
+        const SampleSet none;
+        ReportBuilder builder;
+        builder.bind(results, none);
+        return Build(builder);
+    }
 };
 
-const wchar_t* const zeroResults =
-    L"m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,water=0.000,err=";
+// "details" where no calculation ran to its end.
+const std::wstring madeOnly = L"details(made=09.12.26  16:05,module=1.0.0.1)";
+const std::wstring zeroResults =
+    L"m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,water=0.000,err=," + madeOnly;
 
 TEST_F(ReportDocument, EntriesFollowTheSetsOrder)
 {
@@ -102,10 +124,10 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
     // Unbound (no calculation yet) or bound to an empty set and untouched results: zeros, no "files".
     const SampleSet set;
     ReportBuilder builder;
-    EXPECT_EQ(Build(builder), std::wstring(L"Document(") + zeroResults + L")");
+    EXPECT_EQ(Build(builder), L"Document(" + zeroResults + L")");
     const CalcResults untouched;
     builder.bind(untouched, set);
-    EXPECT_EQ(Build(builder), std::wstring(L"Document(") + zeroResults + L")");
+    EXPECT_EQ(Build(builder), L"Document(" + zeroResults + L")");
 
     CalcResults results;
     results.m1 = 0.5;
@@ -121,15 +143,12 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
     EXPECT_EQ(Build(builder),
               L"Document(m1=0.500,m2=12.000,m3=0.000,m4=-3.250,mass_rastv=2.000,mass_proba=4.000,water=4.000,"
               L"err=Проверка воды в анализе не пройдена (11.1 4г)<br />"
-              L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />)");
+              L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />," + madeOnly + L")");
 }
 
 // A calculation that stopped on a foreign peak: the report says the water was not computed, and why.
 TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
 {
-    struct Silent final : NoWaterReporter {
-        void reportNoWater(std::wstring_view) override {}
-    } reporter;
     SampleSet set;
     AssayEntry entry;
     entry.filename = L"C:\\data\\assay7.stg";
@@ -139,16 +158,72 @@ TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
     FormValues form;
     form.water = 4.0;
     form.errorText = L"прежнее\r\n";
-    CalcResults results;
-    WaterCalculator calculator;
-    calculator.bind(set, form, results, reporter);
-    calculator.calculate();
+    EXPECT_EQ(BuildAfterCalculation(set, form), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
+                              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />," +
+                                  madeOnly + L")");
+}
 
-    const SampleSet none;
-    ReportBuilder builder;
-    builder.bind(results, none);
-    EXPECT_EQ(Build(builder), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
-                              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />)");
+// The water peaks of a determination, one chromatogram each, named so that each gets its role.
+SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& injections)
+{
+    SampleSet set;
+    int32_t id = 0;
+    for (const auto& [sample, height] : injections) {
+        AssayEntry entry = Entry(++id, L"a.stg", sample, 0, L"", L"");
+        AssignRole(entry);
+        entry.peaks.push_back(PeakRecord{});
+        entry.peaks.back().name = L"вода";
+        entry.peaks.back().height = height;
+        set.append(std::move(entry));
+    }
+    return set;
+}
+
+TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
+{
+    struct Case {
+        const char* what;
+        double secondLevel1;
+        // The outline of "details" after "made" and "module", or a part of it.
+        std::wstring details;
+    } const cases[] = {
+        {"complete", 10.0,
+         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=1),"
+         L"check(clause=11.1 4в,subject=градуировочный раствор 2,value=0.000,limit=10.000,passed=1),"
+         L"check(clause=11.1 4в,subject=градуировочный раствор 3,value=0.000,limit=10.000,passed=1),"
+         L"check(clause=11.1 4в,subject=градуировочный раствор 4,value=0.000,limit=10.000,passed=1),"
+         L"check(clause=11.1 4а,subject=осушенный экстрагент в градуировке,value=0.000,limit=12.000,passed=1),"
+         L"check(clause=11.2,subject=градуировочный коэффициент,value=3.441,limit=14.000,passed=1),"
+         L"check(clause=11.1 4б,subject=осушенный экстрагент в анализе,value=0.000,limit=10.000,passed=1),"
+         L"check(clause=11.1 4г,subject=вода в анализе,value=4.878,limit=10.000,passed=1),"
+         L"calibration(blank=0.500,"
+         L"level(number=1,mass=1.000,content=0.998,height=10.000,coefficient=0.105053,injections=2),"
+         L"level(number=2,mass=1.000,content=0.998,height=10.000,coefficient=0.105053,injections=2),"
+         L"level(number=3,mass=1.000,content=1.996,height=20.000,coefficient=0.102359,injections=2),"
+         L"level(number=4,mass=1.000,content=2.994,height=30.000,coefficient=0.101492,injections=2),"
+         L"kMean=0.103489),analysis(blank=2.000,height=10.250)"},
+        {"failed", 12.0,
+         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=18.182,limit=10.000,passed=0),"},
+        // One injection of level 1: its difference is not judged.
+        {"not judged", -1.0,
+         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=),"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::pair<const wchar_t*, double>> injections{
+            {L"осуш. град", 0.5}, {L"град1", 10.0}, {L"град2", 10.0}, {L"град2", 10.0}, {L"град3", 20.0},
+            {L"град3", 20.0}, {L"град4", 30.0}, {L"град4", 30.0}, {L"проба осуш.", 2.0}, {L"проба осуш.", 2.0},
+            {L"проба", 10.0}, {L"проба", 10.5}};
+        if (c.secondLevel1 > 0)
+            injections.emplace_back(L"град1", c.secondLevel1);
+        FormValues form;
+        form.m1 = form.m2 = form.m3 = form.m4 = form.portionMass = form.sampleMass = 1.0;
+        const std::wstring outline = BuildAfterCalculation(Determination(injections), form);
+        const std::wstring start = L",details(made=09.12.26  16:05,module=1.0.0.1,";
+        ASSERT_NE(outline.find(start), std::wstring::npos) << outline;
+        const std::wstring details = outline.substr(outline.find(start) + start.size());
+        EXPECT_EQ(details.substr(0, c.details.size()), c.details);
+    }
 }
 
 } // namespace

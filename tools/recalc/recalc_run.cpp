@@ -1,5 +1,6 @@
 #include "tools/recalc/recalc_run.h"
 
+#include "calc/check_texts.h"
 #include "db/database_connection.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
@@ -46,6 +47,64 @@ void WriteResults(JsonWriter& json, const CalcResults& r)
     }
     json.Key("errorText");
     json.String(r.errorText);
+    json.EndObject();
+}
+
+// Each check against its limit; null when the calculation did not run to its end.
+void WriteChecks(JsonWriter& json, const CalcDetails& details)
+{
+    if (!details.complete) {
+        json.Null();
+        return;
+    }
+    json.BeginArray();
+    for (std::size_t i = 0; i < details.checks.size(); ++i) {
+        const CheckOutcome& check = details.checks[i];
+        json.BeginObject();
+        json.Key("clause");
+        json.String(checktexts::kChecks[i].clause);
+        json.Key("subject");
+        json.String(checktexts::kChecks[i].subject);
+        json.Key("value");
+        json.Double(check.value);
+        json.Key("limit");
+        json.Double(check.limit);
+        json.Key("passed");
+        if (check.judged)
+            json.Bool(check.passed);
+        else
+            json.Null();
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteCalibration(JsonWriter& json, const CalcDetails& details)
+{
+    if (!details.complete) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("blank");
+    json.Double(details.blank);
+    json.Key("levels");
+    json.BeginArray();
+    for (const LevelDetails& level : details.levels) {
+        json.BeginObject();
+        for (const auto& [name, value] : {std::pair{"mass", level.mass}, std::pair{"content", level.content},
+                                          std::pair{"height", level.height},
+                                          std::pair{"coefficient", level.coefficient}}) {
+            json.Key(name);
+            json.Double(value);
+        }
+        json.Key("injections");
+        json.UInt(level.injections);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("kMean");
+    json.Double(details.kMean);
     json.EndObject();
 }
 
@@ -138,6 +197,10 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     for (std::size_t i = 0; i < request.ids.size(); ++i)
         WriteAssay(json, report, request.ids[i], report.indices[i]);
     json.EndArray();
+    json.Key("checks");
+    WriteChecks(json, report.results.details);
+    json.Key("calibration");
+    WriteCalibration(json, report.results.details);
     json.EndObject();
     return json.Text() + "\n";
 }

@@ -79,6 +79,14 @@ std::vector<std::wstring> Lines(const std::wstring& text)
     return lines;
 }
 
+std::size_t Count(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 bool SameBits(double a, double b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -117,6 +125,16 @@ TEST(Recalc, DemoDeterminationGivesTheExpectedWaterToTheLastBit)
         const std::string start = "{\"water\": " + FormatDouble17g(expected.water) + ", \"errors\": [";
         EXPECT_EQ(json.substr(0, start.size()), start);
         EXPECT_EQ(json.back(), '\n');
+        // Each failed check is one judged false, after the keys that were there before.
+        const std::string checks = json.substr(json.find("], \"checks\": [") + 1);
+        EXPECT_EQ(Count(checks, "\"passed\": false"), c.errors.size());
+        EXPECT_EQ(Count(checks, "\"passed\": true"), 8 - c.errors.size());
+        EXPECT_EQ(Count(checks, "\"injections\": 2"), 4u);
+        if (c.apartLevel > 0) {
+            const std::string failed = "\"clause\": \"11.1 4в\", \"subject\": \"градуировочный раствор " +
+                                       std::to_string(c.apartLevel) + "\", \"value\": ";
+            EXPECT_EQ(Count(checks, failed), 1u);
+        }
     }
 }
 
@@ -182,6 +200,9 @@ TEST(Recalc, ForeignPeakStopsTheCalculation)
     const std::string start = "{\"water\": \"nan\", \"errors\": [\"Расчёт остановлен: пик «Вода» в хроматограмме "
                               "«assay5.stg» — не вода\"], \"stopped\": \"нет воды\", ";
     EXPECT_EQ(json.substr(0, start.size()), start);
+    // Nothing of a calculation that did not run to its end.
+    const std::string end = ", \"checks\": null, \"calibration\": null}\n";
+    EXPECT_EQ(json.substr(json.size() - end.size()), end);
 }
 
 TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult)
