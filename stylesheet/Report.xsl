@@ -69,6 +69,7 @@
             .result { border-width: 1px; }
             tr { page-break-inside: avoid; }
             .chart { page-break-inside: avoid; }
+            h2 { page-break-after: avoid; }
           }
         </style>
       </head>
