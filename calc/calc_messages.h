@@ -1,5 +1,6 @@
 #pragma once
-// Every line the calculation writes into the error list, in one place: the module's dialog and report and the
+// Every text the calculation gives the analyst, in one place: the lines of the error list, and what each
+// acceptance check judged with the clause of the method it applies. The module's dialog and report and the
 // command-line tools show the same texts.
 
 #include <array>
@@ -44,5 +45,21 @@ inline constexpr std::wstring_view kQuoteEnd = L"»";
 inline constexpr std::wstring_view kStoppedBefore = L"Расчёт остановлен: пик «";
 inline constexpr std::wstring_view kStoppedFile = L"» в хроматограмме «";
 inline constexpr std::wstring_view kStoppedAfter = L"» — не вода";
+
+// What each acceptance check judged, in words, and its clause; in the order of CalcDetails::checks.
+struct CheckText {
+    std::wstring_view clause;
+    std::wstring_view subject;
+};
+inline constexpr std::array<CheckText, 8> kChecks{{
+    {L"11.1 4в", L"градуировочный раствор 1"},
+    {L"11.1 4в", L"градуировочный раствор 2"},
+    {L"11.1 4в", L"градуировочный раствор 3"},
+    {L"11.1 4в", L"градуировочный раствор 4"},
+    {L"11.1 4а", L"осушенный экстрагент в градуировке"},
+    {L"11.2", L"градуировочный коэффициент"},
+    {L"11.1 4б", L"осушенный экстрагент в анализе"},
+    {L"11.1 4г", L"вода в анализе"},
+}};
 
 }  // namespace calcmessages

@@ -1,6 +1,6 @@
 #include "report/report_builder.h"
 
-#include "calc/check_texts.h"
+#include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
 #include "report/com_error.h"
@@ -108,8 +108,8 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
     for (std::size_t i = 0; i < d.checks.size(); ++i) {
         const CheckOutcome& check = d.checks[i];
         const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
-        xml.AddTextElement(element.get(), L"clause", checktexts::kChecks[i].clause);
-        xml.AddTextElement(element.get(), L"subject", checktexts::kChecks[i].subject);
+        xml.AddTextElement(element.get(), L"clause", calcmessages::kChecks[i].clause);
+        xml.AddTextElement(element.get(), L"subject", calcmessages::kChecks[i].subject);
         xml.AddTextElement(element.get(), L"value", FormatFixed3(check.value));
         xml.AddTextElement(element.get(), L"limit", FormatFixed3(check.limit));
         xml.AddTextElement(element.get(), L"passed", VerdictText(check));

@@ -1,6 +1,6 @@
 #include "tools/recalc/recalc_run.h"
 
-#include "calc/check_texts.h"
+#include "calc/calc_messages.h"
 #include "db/database_connection.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
@@ -62,9 +62,9 @@ void WriteChecks(JsonWriter& json, const CalcDetails& details)
         const CheckOutcome& check = details.checks[i];
         json.BeginObject();
         json.Key("clause");
-        json.String(checktexts::kChecks[i].clause);
+        json.String(calcmessages::kChecks[i].clause);
         json.Key("subject");
-        json.String(checktexts::kChecks[i].subject);
+        json.String(calcmessages::kChecks[i].subject);
         json.Key("value");
         json.Double(check.value);
         json.Key("limit");
