@@ -67,9 +67,11 @@ public:
         file.KeepTraces(entry);
         // The role comes with the entry, so that a calculation never depends on the list having been drawn.
         AssignRole(entry);
+        // Nothing that allocates comes after the append: an entry in the set is always reported as loaded.
+        std::wstring loadError = file.LoadError();
         result_ = sampleSet_.append(std::move(entry));
         if (fileError_ != nullptr)
-            *fileError_ = file.LoadError();
+            *fileError_ = std::move(loadError);
     }
 
     int result() const { return result_; }

@@ -15,6 +15,7 @@
 #include "ui/redraw_pause.h"
 #include "ui/wait_cursor.h"
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -50,28 +51,27 @@ void DlgMain::OnAdd() {
     if (ids.empty()) return;
     const int before = sampleSet_.count();
     AssayLoad load;
+    std::exception_ptr failure;
     {
         // Reading hundreds of files and rebuilding as many rows takes a while.
         WaitCursor wait;
         try {
             load = LoadAssays(sampleSet_, ids);
         } catch (...) {
-            // Whatever stopped the reading, the set keeps what it holds, and the rows show exactly that; the
-            // host and the saved list learn of what was appended before, as after a load that ran through.
-            RefreshList();
-            if (sampleSet_.count() != before) {
-                keepStoredList_ = false;
-                NotifySetChanged();
-            }
-            UpdateData(false);
-            dialogkit::ReportException(m_hWnd);
-            return;
+            // Whatever stopped the reading, the set keeps what was appended before it.
+            failure = std::current_exception();
+            load.changed = sampleSet_.count() != before;
         }
-        if (load.changed) keepStoredList_ = false;
-        if (load.changed || !load.failure.empty()) RefreshList();
+        // The host and the saved list learn of the new entries before anything else can fail.
+        if (load.changed) {
+            keepStoredList_ = false;
+            NotifySetChanged();
+        }
+        if (load.changed || !load.failure.empty() || failure) RefreshList();
     }
-    if (load.changed) NotifySetChanged();
     UpdateData(false);
+    // The dialog's procedure tells the analyst what stopped the reading.
+    if (failure) std::rethrow_exception(failure);
     const std::wstring message = AssayLoadMessage(load);
     if (!message.empty()) dialogkit::ShowMessageBox(m_hWnd, message);
 }

@@ -52,6 +52,11 @@ LRESULT CALLBACK ModalWatcher::HookProc(int code, WPARAM wParam, LPARAM lParam) 
 LRESULT CALLBACK ModalWatcher::NoteProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != kModalShown || !current) return DefWindowProcW(hwnd, message, wParam, lParam);
     auto window = reinterpret_cast<HWND>(wParam);
-    if (IsWindow(window)) current->handler_(window);
+    try {
+        if (IsWindow(window)) current->handler_(window);
+    } catch (...) {
+        // A test that makes allocations fail may reach the handler: it tries again once the fault has passed.
+        PostMessageW(hwnd, kModalShown, wParam, 0);
+    }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "res/dialog_ids.h"
 
 #include <functional>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
@@ -106,6 +107,48 @@ TEST_F(FaultDialogTest, AddingShowsTheWaitCursorUntilTheRowsAreBuilt) {
     insertCursors = nullptr;
     EXPECT_EQ(cursors, std::vector<HCURSOR>(3, wait));
     EXPECT_EQ(GetCursor(), arrow);
+}
+
+// The set-changed messages this thread took off its queue; a message box's own loop takes them too.
+thread_local int setChangedTaken = 0;
+
+LRESULT CALLBACK CountSetChanged(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* taken = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && taken->message == kSetChangedMessage) ++setChangedTaken;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(FaultDialogTest, AnAddThatFailsAfterAppendingStillTellsTheHost) {
+    // Assay 1 has no file, so its entry comes with a file text; then assay 2 is read.
+    AddAssays(1, {-1, 100});
+    Start();
+    const dialogkit::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, &CountSetChanged, nullptr,
+                                                       GetCurrentThreadId()));
+    ASSERT_TRUE(hook);
+    size_t requests = 0;
+    {
+        const AllocationProbe probe;
+        PickerAnswers(2, {1, 2});
+        Click(IDC_ADD);
+        requests = probe.Requests();
+    }
+    // Every allocation of the command fails once, in turn.
+    bool failedAfterAppending = false;
+    for (size_t failAt = 1; failAt <= requests; ++failAt) {
+        Click(IDC_REMOVE_ALL);
+        PickerAnswers(2, {1, 2});
+        boxes.clear();
+        setChangedTaken = 0;
+        {
+            const AllocationProbe probe(std::numeric_limits<size_t>::max(), failAt);
+            Click(IDC_ADD);
+        }
+        const std::vector<std::wstring> rows = RowFiles();
+        EXPECT_EQ(setChangedTaken, rows.empty() ? 0 : 1) << "allocation " << failAt;
+        failedAfterAppending |= rows == FilesOf({1}) && !boxes.empty() &&
+                                boxes.back() == L"Недостаточно памяти для выполнения команды.";
+    }
+    EXPECT_TRUE(failedAfterAppending);
 }
 
 }  // namespace
