@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 class Host;
 struct HostState;

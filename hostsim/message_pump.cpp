@@ -1,7 +1,7 @@
 #include "hostsim/message_pump.h"
 
+#include "host/host_interface.h"
 #include "hostsim/host_state.h"
-#include "plugin/host_interface.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 // Reads the rows of the database, shows the picker owned by owner and writes the chosen ids into the
 // buffer; answers how many it wrote. A database that cannot be read (or none given) is told in a message

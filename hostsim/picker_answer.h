@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 // Writes the leading ids that fit into the buffer; answers how many were written (0 for a null buffer,
 // null array or a capacity below 1).

@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 // A plug-in that cannot be loaded or driven; the text says why.
 struct PluginError : std::runtime_error {

@@ -1,7 +1,7 @@
 // Load and Unload, the exports the host drives the module's life with. Neither lets an exception reach
 // the host, and both always answer 0.
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 #include "plugin/module.h"
 
 extern "C" int32_t __cdecl Load(const HostInterface* host) {

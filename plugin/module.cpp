@@ -2,11 +2,11 @@
 
 #include "db/database_connection.h"
 #include "dialogkit/message_box.h"
-#include "plugin/host_link.h"
-#include "plugin/language_module.h"
+#include "dialogkit/resources.h"
+#include "host/host_link.h"
+#include "host/language_module.h"
+#include "host/profile.h"
 #include "plugin/module_state.h"
-#include "plugin/profile.h"
-#include "plugin/resource_module.h"
 #include "res/dialog_ids.h"
 #include "res/resource.h"
 #include "ui/module_resources.h"
@@ -19,7 +19,7 @@ void RegisterWithHost() {
     ModuleState& state = State();
     state.menuCommandHandle = HostLink::RegisterService(kMenuCommandService, &OnMenuCommand);
 
-    const std::wstring menuPath = LoadResourceString(IDS_MENU_PATH);
+    const std::wstring menuPath = AfxLoadString(IDS_MENU_PATH);
     const MenuItemRecord item{sizeof(MenuItemRecord), menuPath.c_str(), 0, kMenuCommandService};
     HostLink::CallService(HostService::CreateNewMenu, nullptr, &item);
 
@@ -58,13 +58,13 @@ void Load(const HostInterface* host) {
     HostLink::Attach(host);
     ModuleState& state = State();
     state.languageModule.reset();
-    SetResourceModule(OwnModule());
+    AfxSetResourceHandle(nullptr);
     state.modulesLoadedHandle = HostLink::SubscribeEvent(HostEvent::ModulesLoaded, &OnModulesLoaded);
 
     if (!HostLink::ServiceExists(HostService::GetLanguage)) return;
     const auto language = static_cast<LANGID>(HostLink::CallService(HostService::GetLanguage, nullptr, nullptr) & 0xFFFF);
-    state.languageModule = LoadLanguageModule(OwnModule(), language);
-    if (state.languageModule) SetResourceModule(state.languageModule.get());
+    state.languageModule = LoadLanguageModule(AfxGetInstanceHandle(), language);
+    if (state.languageModule) AfxSetResourceHandle(state.languageModule.get());
 }
 
 void Unload() {
@@ -72,7 +72,7 @@ void Unload() {
     HostLink::UnsubscribeEvent(state.modulesLoadedHandle);
     HostLink::UnregisterService(state.menuCommandHandle);
     // Nothing may load from the language module once it is gone.
-    SetResourceModule(OwnModule());
+    AfxSetResourceHandle(nullptr);
     state.languageModule.reset();
 }
 

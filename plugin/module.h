@@ -1,7 +1,7 @@
 #pragma once
 // The module's life as the host drives it: Load, the modules-loaded event, the menu command, Unload.
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 namespace Module {
 

@@ -2,8 +2,8 @@
 // What the module keeps from Load until the library leaves memory. The host link keeps the host's record
 // and the profile its root; everything the exports and callbacks own lives here.
 
-#include "plugin/host_interface.h"
-#include "plugin/unique_module.h"
+#include "host/host_interface.h"
+#include "host/unique_module.h"
 #include "ui/dlg_main.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 // GetPluginInfo: the module's constant description for the host.
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 namespace {
 

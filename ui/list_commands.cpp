@@ -6,8 +6,8 @@
 #include "db/handle.h"
 #include "db/sql_exception.h"
 #include "dialogkit/message_box.h"
-#include "plugin/host_interface.h"
-#include "plugin/host_link.h"
+#include "host/assay_services.h"
+#include "host/host_interface.h"
 #include "report/time_text.h"
 #include "ui/assay_loading.h"
 #include "ui/check_marks.h"
@@ -32,22 +32,13 @@ std::vector<int32_t> SelectedIds(const CGridCtrl& list) {
     return ids;
 }
 
-// Asks the host's picker; the ids it wrote, none when it was cancelled or answered beyond the buffer.
-std::vector<uint32_t> PickAssays(HWND owner) {
-    std::vector<int32_t> buffer(static_cast<std::size_t>(kIdBufferCapacity), 0);
-    IdBuffer ids{buffer.data(), kIdBufferCapacity};
-    const HostValue count = HostLink::CallService(HostService::OpenAssayIdDlgEx, &ids, owner);
-    if (count <= 0 || count > kIdBufferCapacity) return {};
-    return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
-}
-
 }  // namespace
 
 void DlgMain::OnAdd() {
     UpdateData(true);
-    if (!HostLink::ServiceExists(HostService::OpenAssayIdDlgEx)) return;
+    if (!AssayServices::CanPick()) return;
     TakeCheckMarks(list_, sampleSet_);
-    const std::vector<uint32_t> ids = PickAssays(m_hWnd);
+    const std::vector<uint32_t> ids = AssayServices::Pick(m_hWnd);
     if (ids.empty()) return;
     const int before = sampleSet_.count();
     AssayLoad load;
@@ -92,15 +83,13 @@ void DlgMain::OnRemoveAll() {
 }
 
 void DlgMain::OnOpen() {
-    if (!HostLink::ServiceExists(HostService::OpenAssayFile)) return;
+    if (!AssayServices::CanOpenFile()) return;
     const std::vector<int32_t> ids = SelectedIds(list_);
     if (ids.empty()) return;
     try {
         DataBase::Handle handle;
         for (const int32_t id : ids) {
-            DataBase::ForEachAssayFileName(handle, static_cast<uint32_t>(id), [](const std::wstring& fileName) {
-                HostLink::CallService(HostService::OpenAssayFile, nullptr, fileName.c_str());
-            });
+            DataBase::ForEachAssayFileName(handle, static_cast<uint32_t>(id), &AssayServices::OpenFile);
         }
     } catch (const DataBase::SqlException& error) {
         dialogkit::ShowMessageBox(m_hWnd, DatabaseFailureText(error));

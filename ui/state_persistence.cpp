@@ -3,9 +3,7 @@
 #include "ui/dlg_main.h"
 
 #include "dialogkit/message_box.h"
-#include "plugin/host_interface.h"
-#include "plugin/host_link.h"
-#include "plugin/profile.h"
+#include "host/profile.h"
 #include "ui/assay_loading.h"
 #include "ui/check_marks.h"
 #include "ui/list_texts.h"
@@ -73,21 +71,14 @@ std::wstring AssayKeyName(int number) {
 // next load shows an empty list, never an older one or a mix of both. Answers what the analyst is told about
 // a list that was not kept whole, or nothing.
 std::wstring StoreAssayList(const SampleSet& sampleSet) {
-    const bool canWrite = HostLink::ServiceExists(HostService::ProfileSetString);
+    const bool canWrite = Profile::CanSetString();
     int number = 0;
     for (const AssayEntry& entry : sampleSet) {
         if (!canWrite || number == kMostStoredAssays) break;
         ++number;
-        const std::wstring key = Profile::MakeKey(kNoSection, AssayKeyName(number));
-        const std::wstring text = SavedAssayText(entry.id, entry.rowChecked);
-        HostLink::CallService(HostService::ProfileSetString, key.c_str(), text.c_str());
+        Profile::SetString(kNoSection, AssayKeyName(number), SavedAssayText(entry.id, entry.rowChecked));
     }
-    if (HostLink::ServiceExists(HostService::ProfileDelParam)) {
-        for (int stale = number + 1; stale <= kMostStoredAssays; ++stale) {
-            const std::wstring key = Profile::MakeKey(kNoSection, AssayKeyName(stale));
-            HostLink::CallService(HostService::ProfileDelParam, key.c_str(), nullptr);
-        }
-    }
+    for (int stale = number + 1; stale <= kMostStoredAssays; ++stale) Profile::Delete(kNoSection, AssayKeyName(stale));
     if (number < sampleSet.count() && !canWrite) return kListNotSaved;
     if (number < sampleSet.count())
         return L"Сохранены только первые " + std::to_wstring(number) + L" хроматограммы списка из " +

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <optional>
 
-#include "plugin/host_interface.h"
-#include "plugin/unique_module.h"
+#include "host/host_interface.h"
+#include "host/unique_module.h"
+#include "tests/host/recording_host.h"
 #include "tests/plugin/module_folder.h"
-#include "tests/plugin/recording_host.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // process that had none loaded; Wine's list view is one class for both versions); later commands only show
 // it again; it goes with the library. A program of its own that imports nothing of comctl32.
 
-#include "plugin/host_interface.h"
-#include "plugin/unique_module.h"
+#include "host/host_interface.h"
+#include "host/unique_module.h"
 #include "res/dialog_ids.h"
+#include "tests/host/recording_host.h"
 #include "tests/plugin/module_folder.h"
-#include "tests/plugin/recording_host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/ui/faults/fault_dialog.h"
 
-#include "plugin/host_link.h"
-#include "plugin/profile.h"
+#include "host/host_link.h"
+#include "host/profile.h"
 #include "res/dialog_ids.h"
 #include "tests/db/host_rows.h"
 #include "tools/chromwriter/chrom_writer.h"

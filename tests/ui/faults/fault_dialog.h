@@ -4,7 +4,7 @@
 // the test writes. The dialog is created only when the test calls Start(), after it set all of that up.
 
 #include "tests/db/scratch_database.h"
-#include "tests/plugin/recording_host.h"
+#include "tests/host/recording_host.h"
 #include "tests/ui/dialog/main_dialog_harness.h"
 
 #include <cstdint>

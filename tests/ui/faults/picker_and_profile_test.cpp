@@ -3,7 +3,7 @@
 
 #include "tests/ui/faults/fault_dialog.h"
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 #include "res/dialog_ids.h"
 #include "tests/db/host_rows.h"
 

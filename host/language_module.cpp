@@ -1,4 +1,4 @@
-#include "plugin/language_module.h"
+#include "host/language_module.h"
 
 #include <shlwapi.h>
 

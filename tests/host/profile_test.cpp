@@ -1,4 +1,4 @@
-#include "plugin/profile.h"
+#include "host/profile.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "plugin/host_link.h"
-#include "tests/plugin/recording_host.h"
+#include "host/host_link.h"
+#include "tests/host/recording_host.h"
 
 namespace {
 
@@ -36,6 +36,13 @@ protected:
         host.Offer(HostService::ProfileSetDouble, [this](HostValue a, HostValue b) -> HostValue {
             store[Key(a)] = *reinterpret_cast<const double*>(b);
             return 1;
+        });
+        host.Offer(HostService::ProfileSetString, [this](HostValue a, HostValue b) -> HostValue {
+            store[Key(a)] = std::wstring(reinterpret_cast<const wchar_t*>(b));
+            return 1;
+        });
+        host.Offer(HostService::ProfileDelParam, [this](HostValue a, HostValue) -> HostValue {
+            return store.erase(Key(a)) != 0 ? 1 : 0;
         });
         host.Offer(HostService::ProfileGetInt, [this](HostValue a, HostValue b) { return Get<int32_t>(a, b); });
         host.Offer(HostService::ProfileGetDouble, [this](HostValue a, HostValue b) { return Get<double>(a, b); });
@@ -86,11 +93,14 @@ TEST_F(ProfileTest, KeysJoinRootSectionAndName) {
 TEST_F(ProfileTest, WithoutServicesEveryWrapperGivesItsDefaultAndCallsNothing) {
     EXPECT_FALSE(Profile::SetInt(L"", L"m1", 5));
     EXPECT_FALSE(Profile::SetDouble(L"", L"m1", 2.5));
+    EXPECT_FALSE(Profile::SetString(L"", L"Assay 1", L"1/1"));
+    EXPECT_FALSE(Profile::CanSetString());
+    EXPECT_FALSE(Profile::Delete(L"", L"Assay 1"));
     EXPECT_EQ(Profile::GetInt(L"", L"m1", -7), -7);
     EXPECT_EQ(Profile::GetDouble(L"", L"m1", 0.25), 0.25);
     EXPECT_EQ(Profile::GetString(L"", L"Assay 1", L"404"), L"404");
     for (const HostCall& call : host.calls) EXPECT_EQ(call.function, "ServiceExists") << call.name;
-    EXPECT_EQ(host.calls.size(), 5u);
+    EXPECT_EQ(host.calls.size(), 8u);
 }
 
 TEST_F(ProfileTest, ValuesComeBackUnderTheKeyTheyWereStoredWith) {
@@ -103,6 +113,11 @@ TEST_F(ProfileTest, ValuesComeBackUnderTheKeyTheyWereStoredWith) {
         const double back = Profile::GetDouble(L"", L"m1", 99.0);
         EXPECT_EQ(std::memcmp(&back, &mass, sizeof mass), 0) << mass;
     }
+    EXPECT_TRUE(Profile::CanSetString());
+    EXPECT_TRUE(Profile::SetString(L"", L"Assay 1", L"4294967295/1"));
+    EXPECT_EQ(Profile::GetString(L"", L"Assay 1", L"404"), L"4294967295/1");
+    EXPECT_TRUE(Profile::Delete(L"", L"Assay 1"));
+    EXPECT_EQ(Profile::GetString(L"", L"Assay 1", L"404"), L"404");
     // The key texts live only during the call: what the store kept is what the host was given.
     std::vector<std::wstring> keys;
     for (const auto& entry : store) keys.push_back(entry.first);
@@ -131,8 +146,9 @@ TEST_F(ProfileTest, TextsComeBackCutTo127Units) {
 }
 
 TEST_F(ProfileTest, AHostAnsweringZeroLeavesTheDefault) {
-    for (const char* name : {HostService::ProfileSetInt, HostService::ProfileSetDouble, HostService::ProfileGetInt,
-                             HostService::ProfileGetDouble, HostService::ProfileGetString}) {
+    for (const char* name : {HostService::ProfileSetInt, HostService::ProfileSetDouble, HostService::ProfileSetString,
+                             HostService::ProfileDelParam, HostService::ProfileGetInt, HostService::ProfileGetDouble,
+                             HostService::ProfileGetString}) {
         host.Offer(name, [](HostValue, HostValue b) -> HostValue {
             // Scribbles into the result and still says no.
             if (b) *reinterpret_cast<int32_t*>(b) = 1234;
@@ -141,6 +157,8 @@ TEST_F(ProfileTest, AHostAnsweringZeroLeavesTheDefault) {
     }
     EXPECT_FALSE(Profile::SetInt(L"", L"m1", 1));
     EXPECT_FALSE(Profile::SetDouble(L"", L"m1", 1.0));
+    EXPECT_FALSE(Profile::SetString(L"", L"m1", L"1/0"));
+    EXPECT_FALSE(Profile::Delete(L"", L"m1"));
     EXPECT_EQ(Profile::GetInt(L"", L"m1", 3), 3);
     EXPECT_EQ(Profile::GetDouble(L"", L"m1", 3.5), 3.5);
     EXPECT_EQ(Profile::GetString(L"", L"m1", L"404"), L"404");

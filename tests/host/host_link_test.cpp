@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_link.h"
-#include "tests/plugin/recording_host.h"
+#include "host/host_link.h"
+#include "tests/host/recording_host.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 struct HostCall {
     std::string function;

@@ -1,4 +1,4 @@
-#include "tests/plugin/recording_host.h"
+#include "tests/host/recording_host.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The module's one way to the host: the interface record Load received and typed calls through it.
 // Before Load (or with a host that gave no record) every call answers 0, so nothing here can fault.
 
-#include "plugin/host_interface.h"
+#include "host/host_interface.h"
 
 namespace HostLink {
 

@@ -1,8 +1,8 @@
-#include "plugin/profile.h"
+#include "host/profile.h"
 
 #include <array>
 
-#include "plugin/host_link.h"
+#include "host/host_link.h"
 
 namespace Profile {
 namespace {
@@ -37,6 +37,16 @@ bool SetInt(const std::wstring& section, const std::wstring& name, int32_t value
 
 bool SetDouble(const std::wstring& section, const std::wstring& name, double value) {
     return Call(HostService::ProfileSetDouble, section, name, &value);
+}
+
+bool SetString(const std::wstring& section, const std::wstring& name, const std::wstring& value) {
+    return Call(HostService::ProfileSetString, section, name, value.c_str());
+}
+
+bool CanSetString() { return HostLink::ServiceExists(HostService::ProfileSetString); }
+
+bool Delete(const std::wstring& section, const std::wstring& name) {
+    return Call(HostService::ProfileDelParam, section, name, nullptr);
 }
 
 int32_t GetInt(const std::wstring& section, const std::wstring& name, int32_t defaultValue) {
