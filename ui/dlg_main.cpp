@@ -164,7 +164,7 @@ void DlgMain::reportNoWater(std::wstring_view message) {
 
 bool DlgMain::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
-        FinishRestore();
+        restore_.Finish();
         switch (LOWORD(wParam)) {
         case IDC_ADD:
             OnAdd();
@@ -225,17 +225,19 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
         result = TRUE;
         return true;
-    case kContinueRestore:
-        ContinueRestore();
-        return true;
-    case WM_TIMER:
-        if (wParam != kRestoreTimer) return false;
-        ContinueRestore();
-        return true;
     case WM_DESTROY:
         keyboard_.reset();
         return CDialogEx::OnMessage(message, wParam, lParam, result);
     default:
+        if (restore_.OnMessage(message, wParam)) return true;
         return CDialogEx::OnMessage(message, wParam, lParam, result);
     }
+}
+
+void DlgMain::OnRestoreEnded(const AssayLoad& load, bool stopped) {
+    keepStoredList_ = stopped || !load.failure.empty();
+    RefreshList();
+    NotifySetChanged();
+    const std::wstring message = AssayLoadMessage(load);
+    if (!message.empty()) dialogkit::ShowMessageBox(m_hWnd, message);
 }

@@ -12,8 +12,8 @@
 #include "report/report_environment.h"
 #include "ui/assay_loading.h"
 #include "ui/grid_ctrl.h"
+#include "ui/stored_list_restore.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -55,7 +55,7 @@ public:
     void SaveState();
     void RestoreState();
     // The stored list is still being read: the dialog answers meanwhile, its list fills when all is read.
-    bool Restoring() const { return restore_.has_value(); }
+    bool Restoring() const { return restore_.Running(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -72,17 +72,9 @@ private:
     void SetUpList();
     // Hands the tooltip the mouse message that a WM_SETCURSOR announces for window.
     void RelayToolTip(HWND window, UINT mouseMessage);
-    // The stored list is read a part at a time, each part a turn of the host's message loop, so that the
-    // dialog shows at once and answers while a long list is read.
-    void ScheduleRestore();
-    void ContinueRestore();
-    // Reads what is left of the stored list at once: every command works on the whole restored list.
-    void FinishRestore();
-    // Reads stored chromatograms until enough says so or all are read; true when the restore has ended.
-    bool ReadStoredAssays(const std::function<bool()>& enough);
     // Shows the restored list and tells the analyst what could not be read. A stopped restore (or one that
     // could not read the database) leaves the stored list for the next load.
-    void EndRestore(bool stopped);
+    void OnRestoreEnded(const AssayLoad& load, bool stopped);
 
     CGridCtrl list_;
     CToolTipCtrl tooltip_;
@@ -97,9 +89,6 @@ private:
     // The restore could not read the stored list from the database: a close leaves the stored list as it is
     // until the analyst changes the list.
     bool keepStoredList_ = false;
-    // The restore's message and timer, both asking for the next part.
-    static constexpr UINT kContinueRestore = WM_APP + 1;
-    static constexpr UINT_PTR kRestoreTimer = 1;
-    // The part of the stored list not read yet; none once the restore ended.
-    std::optional<AssayQueue> restore_;
+    // Reads the stored list after the window shows.
+    StoredListRestore restore_{sampleSet_, [this](const AssayLoad& load, bool stopped) { OnRestoreEnded(load, stopped); }};
 };

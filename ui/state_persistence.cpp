@@ -4,15 +4,11 @@
 
 #include "dialogkit/message_box.h"
 #include "host/profile.h"
-#include "ui/assay_loading.h"
 #include "ui/check_marks.h"
 #include "ui/list_texts.h"
-#include "ui/wait_cursor.h"
 #include "ui/window_placement.h"
 
-#include <chrono>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -48,19 +44,6 @@ constexpr StoredEdge kStoredEdges[] = {
     {L"WindowRect_tlx", &RECT::left},
     {L"WindowRect_tly", &RECT::top},
 };
-
-// The restore reads stored chromatograms for this long in one turn of the message loop.
-constexpr std::chrono::milliseconds kRestorePart{50};
-// Windows drawn in one pause of the restore; a window that never validates must not hold it up.
-constexpr int kMostPaintsPerPause = 64;
-
-// Windows of this thread that wait to be drawn are drawn now: the restore's posted message would come
-// before them, and the host's windows as well as the dialog should not look frozen meanwhile.
-void PaintWaitingWindows() {
-    MSG msg;
-    for (int i = 0; i < kMostPaintsPerPause && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
-        ::DispatchMessageW(&msg);
-}
 
 std::wstring AssayKeyName(int number) {
     return L"Assay " + std::to_wstring(number);
@@ -113,12 +96,7 @@ void DlgMain::SaveState() {
 
 void DlgMain::RestoreState() {
     sampleSet_.removeAll();
-    restore_.reset();
-    std::vector<uint32_t> ids = ReadStoredAssayIds();
-    if (!ids.empty()) {
-        restore_.emplace(std::move(ids));
-        ScheduleRestore();
-    }
+    restore_.Start(m_hWnd, ReadStoredAssayIds());
     for (const StoredDouble& mass : kStoredMasses) form_.*mass.value = Profile::GetDouble(kNoSection, mass.name, 0.0);
     RECT stored{};
     for (const StoredEdge& edge : kStoredEdges) stored.*edge.edge = Profile::GetInt(kNoSection, edge.name, 0);
@@ -130,54 +108,4 @@ void DlgMain::RestoreState() {
     const bool onMonitor = ::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr;
     MoveWindow(PlaceMainWindow(stored, templateSize, hostRect, onMonitor), true);
     UpdateData(false);
-}
-
-void DlgMain::ScheduleRestore() {
-    // A posted message comes before the analyst's keys and clicks; a timer's comes after them. So the next
-    // part follows at once unless a key or a click waits for an answer. Mouse moves alone do not count: the
-    // system makes them whenever a window appears under the pointer, and they ask nothing of the dialog.
-    if (HIWORD(::GetQueueStatus(QS_KEY | QS_MOUSEBUTTON)) != 0)
-        ::SetTimer(m_hWnd, kRestoreTimer, USER_TIMER_MINIMUM, nullptr);
-    else
-        ::PostMessageW(m_hWnd, kContinueRestore, 0, 0);
-}
-
-void DlgMain::ContinueRestore() {
-    ::KillTimer(m_hWnd, kRestoreTimer);
-    if (!restore_) return;
-    const auto until = std::chrono::steady_clock::now() + kRestorePart;
-    if (ReadStoredAssays([until] { return std::chrono::steady_clock::now() >= until; })) return;
-    PaintWaitingWindows();
-    ScheduleRestore();
-}
-
-void DlgMain::FinishRestore() {
-    if (!restore_) return;
-    WaitCursor wait;
-    ReadStoredAssays([] { return false; });
-}
-
-bool DlgMain::ReadStoredAssays(const std::function<bool()>& enough) {
-    try {
-        LoadAssays(sampleSet_, *restore_, enough);
-    } catch (...) {
-        // What was read is shown; the stored list stays as it is for the next load. The exception goes on to
-        // the window's own handler, which tells the analyst.
-        EndRestore(true);
-        throw;
-    }
-    if (!restore_->done()) return false;
-    EndRestore(false);
-    return true;
-}
-
-void DlgMain::EndRestore(bool stopped) {
-    ::KillTimer(m_hWnd, kRestoreTimer);
-    const AssayLoad load = std::move(restore_->load);
-    restore_.reset();
-    keepStoredList_ = stopped || !load.failure.empty();
-    RefreshList();
-    NotifySetChanged();
-    const std::wstring message = AssayLoadMessage(load);
-    if (!message.empty()) dialogkit::ShowMessageBox(m_hWnd, message);
 }
