@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-int SampleSet::indexOf(int32_t id) const
+int SampleSet::indexOf(uint32_t id) const
 {
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [id](const AssayEntry& entry) { return entry.id == id; });
@@ -19,7 +19,7 @@ int SampleSet::append(AssayEntry entry)
     return count() - 1;
 }
 
-void SampleSet::remove(int32_t id)
+void SampleSet::remove(uint32_t id)
 {
     if (const int index = indexOf(id); index >= 0)
         entries_.erase(entries_.begin() + index);

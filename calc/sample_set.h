@@ -41,7 +41,8 @@ struct PeakRecord {
 
 // One chromatogram of the determination.
 struct AssayEntry {
-    int32_t id = 0;
+    // The host's assay id, unsigned 32 bits as its picker writes it and the statements bind it.
+    uint32_t id = 0;
     // Seconds since 1970-01-01 00:00 UTC.
     int64_t date = 0;
     std::wstring filename;
@@ -77,12 +78,12 @@ public:
     const AssayEntry& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
     AssayEntry& entry(int index) { return entries_.at(static_cast<std::size_t>(index)); }
     // The index of the entry with this id, or -1.
-    int indexOf(int32_t id) const;
+    int indexOf(uint32_t id) const;
     // Appends the entry and answers its index; an id already present leaves the set as it is and answers
     // the index of the entry that holds it.
     int append(AssayEntry entry);
     // Removes the entry with this id, if any; the others keep their order.
-    void remove(int32_t id);
+    void remove(uint32_t id);
     void removeAll() { entries_.clear(); }
 
     const_iterator begin() const { return entries_.begin(); }

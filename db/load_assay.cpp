@@ -45,7 +45,7 @@ public:
     {
     }
 
-    void operator()(int32_t id, int64_t date, std::wstring filename, std::wstring sample, std::wstring mixture,
+    void operator()(uint32_t id, int64_t date, std::wstring filename, std::wstring sample, std::wstring mixture,
                     std::wstring method, int32_t iscalibration)
     {
         const int existing = sampleSet_.indexOf(id);
@@ -97,7 +97,7 @@ int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, std::
     try {
         auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
         statement.BindUnsigned(1, id);
-        DataBase::ForEachRow<int32_t, int64_t, std::wstring, std::wstring, std::wstring, std::wstring, int32_t>(
+        DataBase::ForEachRow<uint32_t, int64_t, std::wstring, std::wstring, std::wstring, std::wstring, int32_t>(
             std::move(statement), std::ref(handler));
     } catch (const DataBase::SqlException& error) {
         // The result says what was loaded; a partly made entry went with the exception.

@@ -57,6 +57,12 @@ int32_t Statement::Column<int32_t>(int index) const
 }
 
 template <>
+uint32_t Statement::Column<uint32_t>(int index) const
+{
+    return static_cast<uint32_t>(Column<int64_t>(index));
+}
+
+template <>
 int64_t Statement::Column<int64_t>(int index) const
 {
     return IsNull(get(), index) ? 0 : sqlite3_column_int64(get(), index);

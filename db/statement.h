@@ -23,8 +23,8 @@ public:
     // then). Any other result finalizes the statement and throws SqlException with its SQL text.
     bool Step();
 
-    // The column of the current row read as T (int32_t, int64_t, double or std::wstring); a NULL column
-    // gives T's empty value.
+    // The column of the current row read as T (int32_t, uint32_t: the low 32 bits of the integer, int64_t,
+    // double or std::wstring); a NULL column gives T's empty value.
     template <class T>
     T Column(int index) const;
 
@@ -39,6 +39,8 @@ private:
 
 template <>
 int32_t Statement::Column<int32_t>(int index) const;
+template <>
+uint32_t Statement::Column<uint32_t>(int index) const;
 template <>
 int64_t Statement::Column<int64_t>(int index) const;
 template <>

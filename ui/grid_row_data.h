@@ -11,7 +11,7 @@
 struct GridRowData {
     COLORREF textColor = CLR_DEFAULT;
     COLORREF backColor = CLR_DEFAULT;
-    std::int32_t itemId = 0;
+    std::uint32_t itemId = 0;
 };
 
 static_assert(sizeof(GridRowData) == 12, "three 32-bit fields");

@@ -24,8 +24,8 @@ namespace {
 enum ListColumnIndex { kNumberColumn, kFileColumn, kSampleColumn, kTimeColumn, kRoleColumn, kMethodColumn };
 
 // The rows the analyst selected, from the top, as the ids of the entries they show.
-std::vector<int32_t> SelectedIds(const CGridCtrl& list) {
-    std::vector<int32_t> ids;
+std::vector<uint32_t> SelectedIds(const CGridCtrl& list) {
+    std::vector<uint32_t> ids;
     for (int row = list.GetNextItem(-1, LVNI_SELECTED); row != -1; row = list.GetNextItem(row, LVNI_SELECTED)) {
         if (const GridRowData* data = list.GetRowData(row)) ids.push_back(data->itemId);
     }
@@ -69,7 +69,7 @@ void DlgMain::OnAdd() {
 
 void DlgMain::OnRemove() {
     const int before = sampleSet_.count();
-    for (const int32_t id : SelectedIds(list_)) sampleSet_.remove(id);
+    for (const uint32_t id : SelectedIds(list_)) sampleSet_.remove(id);
     if (sampleSet_.count() != before) keepStoredList_ = false;
     RefreshList();
     NotifySetChanged();
@@ -84,12 +84,12 @@ void DlgMain::OnRemoveAll() {
 
 void DlgMain::OnOpen() {
     if (!AssayServices::CanOpenFile()) return;
-    const std::vector<int32_t> ids = SelectedIds(list_);
+    const std::vector<uint32_t> ids = SelectedIds(list_);
     if (ids.empty()) return;
     try {
         DataBase::Handle handle;
-        for (const int32_t id : ids) {
-            DataBase::ForEachAssayFileName(handle, static_cast<uint32_t>(id), &AssayServices::OpenFile);
+        for (const uint32_t id : ids) {
+            DataBase::ForEachAssayFileName(handle, id, &AssayServices::OpenFile);
         }
     } catch (const DataBase::SqlException& error) {
         dialogkit::ShowMessageBox(m_hWnd, DatabaseFailureText(error));

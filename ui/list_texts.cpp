@@ -7,12 +7,12 @@ std::wstring FileNameOfPath(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring SavedAssayText(int32_t id, int32_t rowChecked) {
-    const auto widened = static_cast<uint64_t>(static_cast<int64_t>(id));
+std::wstring SavedAssayText(uint32_t id, int32_t rowChecked) {
+    const auto widened = static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(id)));
     return std::to_wstring(widened) + L"/" + std::to_wstring(rowChecked);
 }
 
-std::optional<int32_t> ParseSavedAssayId(const std::wstring& text) {
+std::optional<uint32_t> ParseSavedAssayId(const std::wstring& text) {
     const std::size_t slash = text.find(L'/');
     if (slash == std::wstring::npos) return std::nullopt;
     std::size_t position = 0;
@@ -28,5 +28,5 @@ std::optional<int32_t> ParseSavedAssayId(const std::wstring& text) {
         value = value * 10 + digit;
     }
     if (position == firstDigit) return std::nullopt;
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
+    return static_cast<uint32_t>(value);
 }

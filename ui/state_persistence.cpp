@@ -75,7 +75,7 @@ std::vector<uint32_t> ReadStoredAssayIds() {
     for (int number = 1; number <= kMostStoredAssays; ++number) {
         const std::wstring value = Profile::GetString(kNoSection, AssayKeyName(number), kAbsentAssay);
         if (value == kAbsentAssay) break;
-        if (const std::optional<int32_t> id = ParseSavedAssayId(value)) ids.push_back(static_cast<uint32_t>(*id));
+        if (const std::optional<uint32_t> id = ParseSavedAssayId(value)) ids.push_back(*id);
     }
     return ids;
 }

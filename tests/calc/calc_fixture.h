@@ -34,7 +34,7 @@ inline constexpr const wchar_t* kRoleSamples[] = {L"осуш. град", L"гр�
 inline SampleSet MakeSet(const std::vector<Injection>& injections)
 {
     SampleSet set;
-    int32_t id = 1;
+    uint32_t id = 1;
     for (const Injection& injection : injections) {
         AssayEntry entry;
         entry.id = id;

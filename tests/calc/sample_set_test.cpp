@@ -16,7 +16,7 @@ AssayEntry EntryWithSample(const wchar_t* sample)
     return entry;
 }
 
-AssayEntry EntryWithId(int32_t id, const wchar_t* sample = L"")
+AssayEntry EntryWithId(uint32_t id, const wchar_t* sample = L"")
 {
     AssayEntry entry;
     entry.id = id;
@@ -93,9 +93,9 @@ TEST(AssayEntry, NewEntryStartsEmptyWithLowestBlockValues)
     EXPECT_EQ(std::bit_cast<uint64_t>(entry.blockValueB), 0xFFEFFFFFFFFFFFFFu);
 }
 
-std::vector<int32_t> Ids(const SampleSet& set)
+std::vector<uint32_t> Ids(const SampleSet& set)
 {
-    std::vector<int32_t> ids;
+    std::vector<uint32_t> ids;
     for (const AssayEntry& entry : set)
         ids.push_back(entry.id);
     return ids;
@@ -105,11 +105,11 @@ TEST(SampleSet, AppendAnswersIndexAndKeepsIdsUnique)
 {
     SampleSet set;
     EXPECT_EQ(set.append(EntryWithId(7, L"first")), 0);
-    EXPECT_EQ(set.append(EntryWithId(-3)), 1);
+    EXPECT_EQ(set.append(EntryWithId(0xFFFFFFFDu)), 1);
     EXPECT_EQ(set.append(EntryWithId(7, L"second")), 0);
     EXPECT_EQ(set.count(), 2);
     EXPECT_EQ(set.entry(0).sample, L"first");
-    EXPECT_EQ(set.indexOf(-3), 1);
+    EXPECT_EQ(set.indexOf(0xFFFFFFFDu), 1);
     EXPECT_EQ(set.indexOf(8), -1);
 }
 
@@ -129,15 +129,15 @@ TEST(SampleSet, AppendMovesSequencesWithoutCopying)
 TEST(SampleSet, RemoveClosesTheGapAndKeepsOrder)
 {
     SampleSet set;
-    for (int32_t id : {10, 20, 30})
+    for (uint32_t id : {10u, 20u, 30u})
         set.append(EntryWithId(id));
     set.remove(20);
-    EXPECT_EQ(Ids(set), (std::vector<int32_t>{10, 30}));
+    EXPECT_EQ(Ids(set), (std::vector<uint32_t>{10, 30}));
     set.remove(99);
-    EXPECT_EQ(Ids(set), (std::vector<int32_t>{10, 30}));
+    EXPECT_EQ(Ids(set), (std::vector<uint32_t>{10, 30}));
     EXPECT_EQ(set.indexOf(30), 1);
     EXPECT_EQ(set.append(EntryWithId(20)), 2);
-    EXPECT_EQ(Ids(set), (std::vector<int32_t>{10, 30, 20}));
+    EXPECT_EQ(Ids(set), (std::vector<uint32_t>{10, 30, 20}));
     set.removeAll();
     EXPECT_EQ(set.count(), 0);
     EXPECT_EQ(set.begin(), set.end());

@@ -26,7 +26,7 @@ struct Determination {
 SampleSet FromSamples(const std::vector<Chromatogram>& chromatograms)
 {
     SampleSet set;
-    int32_t id = 100;
+    uint32_t id = 100;
     for (const Chromatogram& c : chromatograms) {
         AssayEntry entry;
         entry.id = id++;

@@ -52,7 +52,7 @@ ChannelRecord Channel(uint32_t number, std::vector<float> samples)
 }
 
 // What the set holds, in the detail a lost or half-added entry would show.
-using Held = std::vector<std::tuple<int32_t, std::wstring, std::size_t, std::size_t, std::vector<std::vector<double>>>>;
+using Held = std::vector<std::tuple<uint32_t, std::wstring, std::size_t, std::size_t, std::vector<std::vector<double>>>>;
 
 Held Summary(const SampleSet& set)
 {

@@ -99,7 +99,7 @@ TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile)
     EXPECT_EQ(fileError_, L"");
     ASSERT_EQ(set_.count(), 1);
     const AssayEntry& entry = set_.entry(0);
-    EXPECT_EQ(entry.id, 7);
+    EXPECT_EQ(entry.id, 7u);
     EXPECT_EQ(entry.date, 1767000000);
     EXPECT_EQ(entry.filename, file);
     EXPECT_EQ(entry.sample, L"Раствор град1");
@@ -150,7 +150,7 @@ TEST_F(LoadAssayTest, EntriesAreAppendedInOrderAndAnIdAlreadyThereReadsNothing)
     EXPECT_EQ(Load(3), 0);
     EXPECT_EQ(Load(1), 1);
     EXPECT_EQ(set_.count(), 2);
-    EXPECT_EQ(set_.entry(0).id, 3);
+    EXPECT_EQ(set_.entry(0).id, 3u);
 }
 
 TEST_F(LoadAssayTest, UnknownIdAddsNothing)
@@ -174,7 +174,7 @@ TEST_F(LoadAssayTest, IdsFromTwoToThe31stOnKeepTheirPeaks)
                            .c_str());
         ASSERT_EQ(Load(id), index);
         const AssayEntry& entry = set_.entry(index++);
-        EXPECT_EQ(entry.id, static_cast<int32_t>(id));
+        EXPECT_EQ(entry.id, id);
         ASSERT_EQ(entry.peaks.size(), 2u);
         EXPECT_EQ(entry.peaks[0].time, 1.0);
         EXPECT_EQ(Load(id), index - 1);

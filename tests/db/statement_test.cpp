@@ -67,20 +67,21 @@ TEST_F(StatementTest, ColumnsAreReadByTheirDeclaredType)
     }
 }
 
-TEST_F(StatementTest, UnsignedValuesAreBoundWithoutSign)
+TEST_F(StatementTest, UnsignedValuesAreBoundWithoutSignAndReadBackUnsigned)
 {
     const uint32_t values[] = {0u, 1u, 2147483647u, 2147483648u, 4294967295u};
     Handle handle;
     for (uint32_t value : values) {
-        auto statement = Prepare(handle, L"SELECT ?, ? > 0;");
+        auto statement = Prepare(handle, L"SELECT ?1, ?1 > 0, ?1;");
         statement.BindUnsigned(1, value);
-        statement.BindUnsigned(2, value);
-        std::vector<std::tuple<int64_t, int32_t>> rows;
-        ForEachRow<int64_t, int32_t>(std::move(statement),
-                                     [&](int64_t bound, int32_t positive) { rows.emplace_back(bound, positive); });
+        std::vector<std::tuple<int64_t, int32_t, uint32_t>> rows;
+        ForEachRow<int64_t, int32_t, uint32_t>(std::move(statement), [&](int64_t bound, int32_t positive, uint32_t id) {
+            rows.emplace_back(bound, positive, id);
+        });
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(std::get<0>(rows[0]), static_cast<int64_t>(value));
         EXPECT_EQ(std::get<1>(rows[0]), value > 0 ? 1 : 0);
+        EXPECT_EQ(std::get<2>(rows[0]), value);
     }
 }
 

@@ -58,7 +58,7 @@ protected:
     void AddEntry(const wchar_t* filename, const wchar_t* sample, const wchar_t* roleText)
     {
         AssayEntry entry;
-        entry.id = set.count() + 1;
+        entry.id = static_cast<uint32_t>(set.count() + 1);
         entry.filename = filename;
         entry.sample = sample;
         entry.roleText = roleText;

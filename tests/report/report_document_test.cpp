@@ -15,7 +15,7 @@
 
 namespace {
 
-AssayEntry Entry(int32_t id, const wchar_t* filename, const wchar_t* sample, int64_t date, const wchar_t* roleText,
+AssayEntry Entry(uint32_t id, const wchar_t* filename, const wchar_t* sample, int64_t date, const wchar_t* roleText,
                  const wchar_t* method)
 {
     AssayEntry entry;

@@ -112,10 +112,11 @@ void WriteAssay(JsonWriter& json, const RecalcReport& report, uint32_t id, int i
 {
     json.BeginObject();
     json.Key("id");
+    // An entry's id printed signed, as the tool always printed what the entry holds.
     if (index < 0)
         json.UInt(id);
     else
-        json.Int(report.sampleSet.entry(index).id);
+        json.Int(static_cast<int32_t>(report.sampleSet.entry(index).id));
     json.Key("index");
     json.Int(index);
     const char* const fields[] = {"role", "roleText", "peaks", "channels", "fileError"};

@@ -44,7 +44,7 @@ protected:
 
     std::vector<uint32_t> Ids() const {
         std::vector<uint32_t> ids;
-        for (const AssayEntry& entry : set) ids.push_back(static_cast<uint32_t>(entry.id));
+        for (const AssayEntry& entry : set) ids.push_back(entry.id);
         return ids;
     }
 

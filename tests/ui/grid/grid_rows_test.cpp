@@ -128,10 +128,10 @@ TEST_F(GridRows, EveryRowRecordIsFreedOnce) {
     Fill({L"a", L"b", L"c", L"d"});
     std::vector<const GridRowData*> records;
     for (int row : {0, 1, 3}) {
-        ASSERT_TRUE(grid.SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, row + 100}));
+        ASSERT_TRUE(grid.SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, static_cast<uint32_t>(row + 100)}));
         records.push_back(grid.GetRowData(row));
     }
-    EXPECT_EQ(grid.GetRowData(3)->itemId, 103);
+    EXPECT_EQ(grid.GetRowData(3)->itemId, 103u);
     // Item data the grid did not give is never read or freed as a record.
     static_cast<CListCtrl&>(grid).SetItemData(2, 0x1234);
     EXPECT_EQ(grid.GetRowData(2), nullptr);
