@@ -1,6 +1,6 @@
 #include "db/sql_exception.h"
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 
 #include <utility>
 

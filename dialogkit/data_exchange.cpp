@@ -1,7 +1,7 @@
 #include "dialogkit/data_exchange.h"
 
-#include "dialogkit/number_text.h"
 #include "dialogkit/wnd.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -52,10 +52,10 @@ void CDataExchange::Fail() {
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetWindowTextW(control, dialogkit::FormatGeneral(value, kShownDigits).c_str());
+        SetWindowTextW(control, FormatGeneral(value, kShownDigits).c_str());
         return;
     }
-    std::optional<double> read = dialogkit::ParseNumber(ControlText(control));
+    std::optional<double> read = ParseNumber(ControlText(control));
     if (!read) {
         pDX->m_pDlgWnd->MessageBox(dialogkit::kNotANumberMessage, {}, MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
@@ -66,7 +66,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
 void DDX_Result(CDataExchange* pDX, int id, double value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (pDX->m_bSaveAndValidate) return;
-    SetWindowTextW(control, std::isnan(value) ? L"" : dialogkit::FormatGeneral(value, kShownDigits).c_str());
+    SetWindowTextW(control, std::isnan(value) ? L"" : FormatGeneral(value, kShownDigits).c_str());
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {

@@ -1,8 +1,12 @@
 #include "dialogkit/message_box.h"
 
+#include "text/utf8_text.h"
+
 #include <exception>
 #include <new>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace dialogkit {
 namespace {
@@ -18,15 +22,19 @@ std::wstring WindowTitle(HWND window) {
     return title;
 }
 
-// Exception texts are ours and UTF-8; a text that is not valid UTF-8 is still shown, byte for byte.
-std::wstring FromExceptionText(std::string_view text) {
+std::wstring FromAnsiCodePage(std::string_view text) {
     if (text.empty()) return {};
-    int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    UINT codePage = length > 0 ? CP_UTF8 : CP_ACP;
-    if (length <= 0) length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
+}
+
+// Exception texts are ours and UTF-8; a text that is not UTF-8 (a library's, in the system's code page) is
+// still shown, byte for byte.
+std::wstring FromExceptionText(std::string_view text) {
+    std::optional<std::wstring> wide = WideFromStrictUtf8(text);
+    return wide ? std::move(*wide) : FromAnsiCodePage(text);
 }
 
 std::wstring DescribeCurrentException() {

@@ -5,8 +5,7 @@
 #include "db/handle.h"
 #include "db/load_assay.h"
 #include "db/sql_exception.h"
-
-#include <windows.h>
+#include "text/utf8_text.h"
 
 #include <algorithm>
 #include <new>
@@ -42,15 +41,6 @@ std::wstring UnreadText(const std::vector<uint32_t>& ids) {
     for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? L"" : L", ") + std::to_wstring(ids[i]);
     if (shown < ids.size()) text += L" … и ещё " + std::to_wstring(ids.size() - shown);
     return text;
-}
-
-std::wstring FromUtf8(const char* text) {
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (length <= 1) return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length - 1));
-    return wide;
 }
 
 }  // namespace
@@ -108,7 +98,7 @@ std::wstring AssayLoadMessage(const AssayLoad& load) {
 std::wstring DatabaseFailureText(const DataBase::SqlException& error) {
     const auto* open = dynamic_cast<const DataBase::OpenException*>(&error);
     // A missing file's text names it already, in the analyst's words.
-    if (open != nullptr && open->Missing()) return FromUtf8(error.what());
-    if (open != nullptr) return kOpenFailure + open->Path() + L"\n" + FromUtf8(error.what());
-    return kDatabaseFailure + FromUtf8(error.what());
+    if (open != nullptr && open->Missing()) return WideFromUtf8(error.what());
+    if (open != nullptr) return kOpenFailure + open->Path() + L"\n" + WideFromUtf8(error.what());
+    return kDatabaseFailure + WideFromUtf8(error.what());
 }

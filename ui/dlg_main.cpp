@@ -2,11 +2,11 @@
 
 #include "dialogkit/button.h"
 #include "dialogkit/message_box.h"
-#include "dialogkit/number_text.h"
 #include "dialogkit/ole_initialization.h"
 #include "report/report_builder.h"
 #include "res/dialog_ids.h"
 #include "res/resource.h"
+#include "text/number_text.h"
 #include "ui/about_box.h"
 #include "ui/module_resources.h"
 
@@ -117,7 +117,7 @@ void DlgMain::SetUpList() {
 void DlgMain::DoDataExchange(CDataExchange* pDX) {
     for (const MassField& field : kMassFields) {
         double& value = form_.*field.value;
-        if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, dialogkit::FormatFixed(value, kRefillDecimals));
+        if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, FormatFixed(value, kRefillDecimals));
         DDX_Text(pDX, field.id, value);
     }
     DDX_Result(pDX, IDC_WATER, form_.water);

@@ -1,5 +1,5 @@
 #include "dialogkit/data_exchange.h"
-#include "dialogkit/number_text.h"
+#include "text/number_text.h"
 
 #include "shown_dialog.h"
 
@@ -44,7 +44,7 @@ TEST_F(DataExchange, NumbersAreShownWithFifteenDigitsAndReadBack) {
         EXPECT_EQ(text(IDC_WATER), row.shown);
         dialog.water = 12345;
         ASSERT_TRUE(dialog.UpdateData(true)) << row.value;
-        EXPECT_EQ(dialogkit::FormatGeneral(dialog.water, 15), row.shown);
+        EXPECT_EQ(FormatGeneral(dialog.water, 15), row.shown);
     }
     EXPECT_TRUE(boxes.texts().empty());
 }
