@@ -119,7 +119,8 @@ TEST(NumberText, AgreesWithGlibcOnRandomBits)
         std::snprintf(expected, sizeof expected, "%.17g", value);
         ASSERT_EQ(FormatDouble17g(value), expected) << "bits " << bits;
         std::snprintf(expected, sizeof expected, "%.15g", value);
-        ASSERT_EQ(FormatGeneral(value, 15), std::wstring(expected, expected + std::strlen(expected))) << "bits " << bits;
+        const std::wstring shown(expected, expected + std::strlen(expected));
+        ASSERT_EQ(FormatGeneral(value, 15), shown) << "bits " << bits;
     }
 }
 #endif
