@@ -116,7 +116,8 @@ std::optional<double> ParseNumber(std::wstring_view text)
         return std::nullopt;
 
     double value = 0;
-    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    const auto parsed =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     if (parsed.ec == std::errc::invalid_argument)
         return std::nullopt;
     if (parsed.ec == std::errc::result_out_of_range)
