@@ -1,14 +1,12 @@
 #include "dialogkit/data_exchange.h"
 
+#include "dialogkit/resources.h"
 #include "dialogkit/wnd.h"
+#include "strings/string_ids.h"
 #include "text/number_text.h"
 
 #include <cmath>
 #include <stdexcept>
-
-namespace dialogkit {
-const wchar_t kNotANumberMessage[] = L"Введите число.";
-}
 
 namespace {
 
@@ -57,7 +55,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
     }
     std::optional<double> read = ParseNumber(ControlText(control));
     if (!read) {
-        pDX->m_pDlgWnd->MessageBox(dialogkit::kNotANumberMessage, {}, MB_OK | MB_ICONEXCLAMATION);
+        pDX->m_pDlgWnd->MessageBox(std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER)), {},
+                                   MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }
     value = *read;

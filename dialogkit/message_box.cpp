@@ -1,8 +1,12 @@
 #include "dialogkit/message_box.h"
 
+#include "dialogkit/resources.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
 #include "text/utf8_text.h"
 
 #include <exception>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <string_view>
@@ -41,11 +45,11 @@ std::wstring DescribeCurrentException() {
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        return L"Недостаточно памяти для выполнения команды.";
+        return std::wstring(ResourceText(IDS_COMMAND_OUT_OF_MEMORY));
     } catch (const std::exception& e) {
-        return L"Команда прервана ошибкой: " + FromExceptionText(e.what());
+        return FormatText(ResourceText(IDS_COMMAND_FAILED_WITH), {FromExceptionText(e.what())});
     } catch (...) {
-        return L"Команда прервана непредвиденной ошибкой.";
+        return std::wstring(ResourceText(IDS_COMMAND_FAILED_UNEXPECTEDLY));
     }
 }
 
@@ -61,8 +65,11 @@ void ReportException(HWND window) noexcept {
     try {
         ShowMessageBox(window, DescribeCurrentException(), {}, MB_OK | MB_ICONERROR);
     } catch (...) {
-        // Not even the message could be built (memory): the boundary still must not be crossed.
-        MessageBoxW(TopLevel(window), L"Команда прервана ошибкой.", nullptr, MB_OK | MB_ICONERROR);
+        // Not even the message could be built (memory): the boundary still must not be crossed. The text goes
+        // onto the stack, which takes no memory that could run out.
+        wchar_t text[128] = {};
+        ResourceText(IDS_COMMAND_FAILED).copy(text, std::size(text) - 1);
+        MessageBoxW(TopLevel(window), text, nullptr, MB_OK | MB_ICONERROR);
     }
 }
 

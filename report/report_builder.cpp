@@ -3,6 +3,7 @@
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
+#include "dialogkit/resources.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
@@ -118,7 +119,7 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
         const CheckOutcome& check = d.checks[i];
         const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
         xml.AddTextElement(element.get(), L"clause", calcmessages::kChecks[i].clause);
-        xml.AddTextElement(element.get(), L"subject", calcmessages::kChecks[i].subject);
+        xml.AddTextElement(element.get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
         xml.AddTextElement(element.get(), L"value", FormatFixed(check.value, kDecimals));
         xml.AddTextElement(element.get(), L"limit", FormatFixed(check.limit, kDecimals));
         xml.AddTextElement(element.get(), L"passed", VerdictText(check));
@@ -149,7 +150,7 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     }
     const std::wstring folder = environment.publicDocumentsFolder();
     if (folder.empty()) {
-        environment.showMessage(std::wstring(kNoPublicDocumentsMessage));
+        environment.showMessage(NoPublicDocumentsMessage());
     }
     TransformResult rendered = TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true,
                                                 environment.shellExecute);
