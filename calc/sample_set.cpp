@@ -1,5 +1,7 @@
 #include "calc/sample_set.h"
 
+#include "strings/string_ids.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -32,19 +34,19 @@ struct RoleRule {
     std::wstring_view keyword;
     std::wstring_view alsoKeyword;
     AssayRole role;
-    std::wstring_view text;
+    unsigned text;
 };
 
 // Tried from the top, the first rule that holds decides: a sample with "осуш" and "град" is the dried
 // extractant of the calibration whatever level number it also carries.
 constexpr std::array<RoleRule, 7> kRoleRules{{
-    {L"осуш", L"град", AssayRole::DriedCalibration, L"осуш. градуировка"},
-    {L"град1", L"", AssayRole::Calibration1, L"Градуировка 1"},
-    {L"град2", L"", AssayRole::Calibration2, L"Градуировка 2"},
-    {L"град3", L"", AssayRole::Calibration3, L"Градуировка 3"},
-    {L"град4", L"", AssayRole::Calibration4, L"Градуировка 4"},
-    {L"проб", L"осуш", AssayRole::DriedAnalysis, L"осуш. анализ"},
-    {L"проб", L"", AssayRole::Analysis, L"анализ"},
+    {L"осуш", L"град", AssayRole::DriedCalibration, IDS_ROLE_DRIED_CALIBRATION},
+    {L"град1", L"", AssayRole::Calibration1, IDS_ROLE_CALIBRATION1},
+    {L"град2", L"", AssayRole::Calibration2, IDS_ROLE_CALIBRATION2},
+    {L"град3", L"", AssayRole::Calibration3, IDS_ROLE_CALIBRATION3},
+    {L"град4", L"", AssayRole::Calibration4, IDS_ROLE_CALIBRATION4},
+    {L"проб", L"осуш", AssayRole::DriedAnalysis, IDS_ROLE_DRIED_ANALYSIS},
+    {L"проб", L"", AssayRole::Analysis, IDS_ROLE_ANALYSIS},
 }};
 
 bool Contains(std::wstring_view text, std::wstring_view keyword)
@@ -64,13 +66,13 @@ const RoleRule* FindRule(std::wstring_view sample)
 
 } // namespace
 
-std::optional<std::wstring> AssignRole(AssayEntry& entry)
+std::optional<std::wstring> AssignRole(AssayEntry& entry, TextSource texts)
 {
     const RoleRule* rule = FindRule(entry.sample);
     if (rule == nullptr)
         return std::nullopt;
     entry.role = rule->role;
-    entry.roleText = rule->text;
+    entry.roleText = texts(rule->text);
     return entry.roleText;
 }
 
@@ -79,12 +81,12 @@ bool HasRoleRule(std::wstring_view sample)
     return FindRule(sample) != nullptr;
 }
 
-std::wstring_view RoleText(AssayRole role)
+std::wstring_view RoleText(AssayRole role, TextSource texts)
 {
     // Each role has exactly one rule.
     for (const RoleRule& rule : kRoleRules) {
         if (rule.role == role)
-            return rule.text;
+            return texts(rule.text);
     }
     return {};
 }

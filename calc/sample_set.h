@@ -3,6 +3,7 @@
 // method and the data of its chromatogram file, held in the order the analyst added them.
 
 #include "chromfile/records.h"
+#include "strings/texts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,7 +51,7 @@ struct AssayEntry {
     std::wstring method;
     std::wstring mixture;
     bool iscalibration = false;
-    // Empty until AssignRole matched a keyword.
+    // Empty until AssignRole matched a keyword; then in the language of the texts it was given.
     std::wstring roleText;
     // The check state of the entry's list row.
     int32_t rowChecked = 0;
@@ -96,15 +97,15 @@ private:
 };
 
 // Derives the entry's role from its sample name (first matching keyword rule wins, keywords are
-// case-sensitive). On a match sets role and roleText and answers the role text; otherwise changes nothing
-// and answers std::nullopt, which the list shows as an empty cell.
-std::optional<std::wstring> AssignRole(AssayEntry& entry);
+// case-sensitive). On a match sets role and roleText (from texts) and answers the role text; otherwise changes
+// nothing and answers std::nullopt, which the list shows as an empty cell.
+std::optional<std::wstring> AssignRole(AssayEntry& entry, TextSource texts);
 
 // Whether some keyword rule gives this sample name a role (AssignRole would change the entry).
 bool HasRoleRule(std::wstring_view sample);
 
-// The text the list and the messages show for a role.
-std::wstring_view RoleText(AssayRole role);
+// The text the list and the messages show for a role, from texts.
+std::wstring_view RoleText(AssayRole role, TextSource texts);
 
 // The order of peaks within an assay: by channel, then by time.
 bool PeakBefore(const PeakRecord& a, const PeakRecord& b);

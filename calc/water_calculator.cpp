@@ -2,12 +2,13 @@
 
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <initializer_list>
 #include <limits>
 #include <string>
 
@@ -41,11 +42,7 @@ constexpr double kPercent = 100.0;
 // The checks in the order of their messages: 4в of solutions 1 to 4, 4а, 11.2, 4б, 4г.
 constexpr std::size_t kChecks = 8;
 constexpr std::array<double, kChecks> kLimits{10.0, 10.0, 10.0, 10.0, 12.0, 14.0, 10.0, 10.0};
-constexpr std::array<std::wstring_view, kChecks> kCheckMessages{
-    calcmessages::kLevel[0],       calcmessages::kLevel[1],    calcmessages::kLevel[2],
-    calcmessages::kLevel[3],       calcmessages::kDryCalibration, calcmessages::kCoefficient,
-    calcmessages::kDryAnalysis,    calcmessages::kSample,
-};
+static_assert(calcmessages::kChecks.size() == kChecks);
 
 constexpr std::wstring_view kWaterName = L"вода";
 
@@ -137,17 +134,16 @@ bool IsWater(std::wstring_view name)
                       [](wchar_t a, wchar_t b) { return FoldLatin(a) == FoldLatin(b); });
 }
 
-// Appends one line: its parts, then the line end.
-void AppendMessage(std::wstring& errorText, std::initializer_list<std::wstring_view> parts)
+// Appends one line and its line end.
+void AppendMessage(std::wstring& errorText, std::wstring_view line)
 {
-    for (std::wstring_view part : parts)
-        errorText += part;
+    errorText += line;
     errorText += L"\r\n";
 }
 
 // Adds every water height of the set to its role's accumulator. Answers the line that names the first named
 // peak that is not water, where the calculation has to stop; an empty text when there is none.
-std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights)
+std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights, TextSource texts)
 {
     for (const AssayEntry& entry : sampleSet) {
         for (const PeakRecord& peak : entry.peaks) {
@@ -158,8 +154,7 @@ std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heigh
                 if (const std::size_t slash = file.find_last_of(L"\\/"); slash != std::wstring_view::npos)
                     file.remove_prefix(slash + 1);
                 std::wstring line;
-                AppendMessage(line, {calcmessages::kStoppedBefore, peak.name, calcmessages::kStoppedFile, file,
-                                     calcmessages::kStoppedAfter});
+                AppendMessage(line, FormatText(texts(IDS_STOPPED), {peak.name, file}));
                 return line;
             }
             heights.add(entry.role, peak.height);
@@ -177,22 +172,21 @@ bool Positive(double mass)
 // that are not above zero, roles whose water peaks are not the count the method needs, chromatograms whose
 // sample name gave them no role. Answers whether the water value can be computed.
 bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, const Accumulators& heights,
-                        std::wstring& errorText)
+                        TextSource texts, std::wstring& errorText)
 {
-    namespace text = calcmessages;
     bool computable = true;
     for (std::size_t i = 0; i < kLevels; ++i) {
         if (!Positive(form.*kSolventMass[i])) {
-            AppendMessage(errorText, {text::kSolventMass[i]});
+            AppendMessage(errorText, texts(calcmessages::kSolventMass[i]));
             computable = false;
         }
     }
     if (!Positive(form.portionMass)) {
-        AppendMessage(errorText, {text::kPortionMass});
+        AppendMessage(errorText, texts(IDS_PORTION_MASS));
         computable = false;
     }
     if (!Positive(form.sampleMass)) {
-        AppendMessage(errorText, {text::kSampleMass});
+        AppendMessage(errorText, texts(IDS_SAMPLE_MASS));
         computable = false;
     }
     for (std::size_t role = 0; role < kRoles; ++role) {
@@ -200,8 +194,8 @@ bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, cons
         const bool blank = role == static_cast<std::size_t>(AssayRole::DriedCalibration);
         if (blank ? count >= 1 : count == 2)
             continue;
-        AppendMessage(errorText, {text::kIncompleteBefore, RoleText(static_cast<AssayRole>(role)), text::kIncompleteCount,
-                                  std::to_wstring(count), blank ? text::kIncompleteAtLeastOne : text::kIncompleteTwo});
+        AppendMessage(errorText, FormatText(texts(blank ? IDS_INCOMPLETE_AT_LEAST_ONE : IDS_INCOMPLETE_TWO),
+                                            {RoleText(static_cast<AssayRole>(role), texts), std::to_wstring(count)}));
     }
     // A level or the sample without a height leaves nothing to compute with; a missing blank only
     // leaves the blank out, as the method's own example does.
@@ -210,8 +204,8 @@ bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, cons
     computable = computable && heights.analysis.count > 0;
     for (const AssayEntry& entry : sampleSet) {
         if (!HasRoleRule(entry.sample)) {
-            AppendMessage(errorText, {text::kUnmatchedBefore, entry.sample, text::kUnmatchedAs,
-                                      RoleText(AssayRole::DriedCalibration), text::kQuoteEnd});
+            AppendMessage(errorText, FormatText(texts(IDS_ROLE_NOT_MATCHED),
+                                                {entry.sample, RoleText(AssayRole::DriedCalibration, texts)}));
         }
     }
     return computable;
@@ -259,10 +253,10 @@ void WaterCalculator::calculate()
     }
 
     Accumulators heights;
-    if (const std::wstring stop = CollectWaterHeights(*sampleSet_, heights); !stop.empty()) {
+    if (const std::wstring stop = CollectWaterHeights(*sampleSet_, heights, texts_); !stop.empty()) {
         // Nothing of an earlier calculation may stand beside this one: the water is not computed and the one
         // line says why; the results keep only the masses and water contents set above.
-        reporter_->reportNoWater(kNoWaterMessage);
+        reporter_->reportNoWater(texts_(IDS_NO_WATER));
         form.water = kNotComputed;
         form.errorText = stop;
         results.water = form.water;
@@ -299,7 +293,7 @@ void WaterCalculator::calculate()
         // A value that is not a number exceeds nothing: no message, and the check is not judged either.
         const bool exceeded = values[i] > kLimits[i];
         if (exceeded)
-            AppendMessage(form.errorText, {kCheckMessages[i]});
+            AppendMessage(form.errorText, calcmessages::CheckFailedText(i, texts_));
         details.checks[i] = {values[i], kLimits[i], measured[i] && std::isfinite(values[i]), !exceeded};
     }
     details.blank = blank;
@@ -314,7 +308,7 @@ void WaterCalculator::calculate()
 
     // For two injections the mean is the method's half of their sum, to the last bit.
     form.water = kNotComputed;
-    if (AppendCompleteness(*sampleSet_, form, heights, form.errorText)) {
+    if (AppendCompleteness(*sampleSet_, form, heights, texts_, form.errorText)) {
         form.water = ((results.kMean * form.portionMass) / form.sampleMass) *
                      (heights.analysis.mean() - heights.driedAnalysis.mean());
     }

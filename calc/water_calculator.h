@@ -2,6 +2,8 @@
 // The method's calculation: calibration coefficients, the molar fraction of water and the acceptance checks,
 // from the water peaks of a sample set and the masses the analyst typed.
 
+#include "strings/texts.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -101,11 +103,8 @@ struct CalcResults {
     CalcDetails details;
 };
 
-// The text shown when a chromatogram holds a named peak other than water.
-inline constexpr std::wstring_view kNoWaterMessage = L"нет воды";
-
-// Told by the calculation that it stops on a foreign peak. The dialog shows the message in a modal box;
-// the calculation ends when the call returns. It must not throw.
+// Told by the calculation that it stops on a foreign peak, with the message IDS_NO_WATER of its texts. The
+// dialog shows the message in a modal box; the calculation ends when the call returns. It must not throw.
 class NoWaterReporter {
 public:
     virtual void reportNoWater(std::wstring_view message) = 0;
@@ -118,11 +117,15 @@ protected:
 // before each run.
 class WaterCalculator {
 public:
+    // Every message (the error list, the stop on a foreign peak, the role names in them) comes from texts.
+    explicit WaterCalculator(TextSource texts) : texts_(texts) {}
+
     void bind(const SampleSet& sampleSet, FormValues& form, CalcResults& results, NoWaterReporter& reporter);
     // Writes form.water, form.errorText and all of results. Does nothing while unbound.
     void calculate();
 
 private:
+    TextSource texts_;
     const SampleSet* sampleSet_ = nullptr;
     FormValues* form_ = nullptr;
     CalcResults* results_ = nullptr;

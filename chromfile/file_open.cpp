@@ -3,7 +3,7 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 #endif
 
 FilePtr OpenForBinaryReading(const wchar_t* path)

@@ -28,13 +28,14 @@ function(talvex_add_test name)
 endfunction()
 
 # talvex_hostsim_script(TEST ARGUMENTS SCRIPT EXPECTED [WORKDIR dir] [EXIT_CODE n] [REMOVE file]
-#                       [REPORT_CONTAINS "text|text"])
+#                       [REPORT_CONTAINS "text|text"] [STYLESHEET file] [CYRILLIC_ONLY_IN "text|text"])
 # hostsim under Wine, with ARGUMENTS (comma-separated) and the steps of SCRIPT on its standard input, must print
 # EXPECTED and exit with EXIT_CODE (0). It runs in WORKDIR (this binary folder unless given); REMOVE names a
 # file there deleted first; REPORT_CONTAINS lists texts the report the script made (with the default style
-# sheet) must hold.
+# sheet) must hold; STYLESHEET puts another style sheet where the module looks for it; CYRILLIC_ONLY_IN lists
+# the only texts of the output that may hold Cyrillic letters (the chromatograms' data, the method's clauses).
 function(talvex_hostsim_script test arguments script expected)
-  cmake_parse_arguments(S "" "WORKDIR;EXIT_CODE;REMOVE;REPORT_CONTAINS" "" ${ARGN})
+  cmake_parse_arguments(S "" "WORKDIR;EXIT_CODE;REMOVE;REPORT_CONTAINS;STYLESHEET;CYRILLIC_ONLY_IN" "" ${ARGN})
   if(NOT S_WORKDIR)
     set(S_WORKDIR ${CMAKE_CURRENT_BINARY_DIR})
   endif()
@@ -53,6 +54,12 @@ function(talvex_hostsim_script test arguments script expected)
   # A script whose report is read back gets the default style sheet where the module looks for it.
   if(S_REPORT_CONTAINS)
     list(APPEND extra "-DREPORT_CONTAINS=${S_REPORT_CONTAINS}" -DSTYLESHEET=${CMAKE_SOURCE_DIR}/stylesheet/Report.xsl)
+  endif()
+  if(S_STYLESHEET)
+    list(APPEND extra -DSTYLESHEET=${S_STYLESHEET})
+  endif()
+  if(S_CYRILLIC_ONLY_IN)
+    list(APPEND extra "-DCYRILLIC_ONLY_IN=${S_CYRILLIC_ONLY_IN}")
   endif()
   string(REPLACE ";" "," emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
   add_test(NAME ${test}

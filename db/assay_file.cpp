@@ -1,16 +1,18 @@
 #include "db/assay_file.h"
 
 #include "calc/sample_set.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
 
 #include <utility>
 
-AssayFile::AssayFile(AssayEntry& entry)
+AssayFile::AssayFile(AssayEntry& entry, TextSource texts)
 {
     loaded_ = file_.Load(entry.filename.c_str()) == CVeltroxFile4::kLoaded;
     if (loaded_)
         entry.channels = std::move(file_.channels);
     else
-        loadError_ = L"Ошибка загрузки файла: '" + entry.filename + L"'";
+        loadError_ = FormatText(texts(IDS_FILE_NOT_LOADED), {entry.filename});
 }
 
 void AssayFile::KeepTraces(AssayEntry& entry) const

@@ -4,6 +4,7 @@
 // values once the peaks are in order. A failed load never stops the entry; it only leaves a message.
 
 #include "chromfile/veltrox_file4.h"
+#include "strings/texts.h"
 
 #include <string>
 
@@ -12,14 +13,15 @@ struct AssayEntry;
 class AssayFile {
 public:
     // Loads the file the entry's filename names and, when that succeeds, hands its channel records to the
-    // entry's channels (moved, not copied: the samples are the bulk of an entry).
-    explicit AssayFile(AssayEntry& entry);
+    // entry's channels (moved, not copied: the samples are the bulk of an entry). A failed load's message comes
+    // from texts.
+    AssayFile(AssayEntry& entry, TextSource texts);
 
     // One trace per channel record the load gave (after a failed load: what that load left in the reader),
     // and the block values of the last of them.
     void KeepTraces(AssayEntry& entry) const;
 
-    // "Ошибка загрузки файла: '<filename>'" after a failed load, empty after a successful one.
+    // "Ошибка загрузки файла: '<filename>'" (IDS_FILE_NOT_LOADED) after a failed load, empty after a successful one.
     const std::wstring& LoadError() const { return loadError_; }
 
 private:

@@ -1,8 +1,8 @@
 #include "db/handle.h"
 
-#include "chromfile/utf8_text.h"
 #include "db/database_connection.h"
 #include "db/sql_exception.h"
+#include "text/utf8_text.h"
 
 #include <sqlite3.h>
 

@@ -40,8 +40,9 @@ void ReadPeaks(DataBase::Handle& handle, uint32_t assayId, AssayEntry& entry)
 // Handles the rows of the assay statement: each row not yet in the set becomes a new entry.
 class AssayRowHandler {
 public:
-    AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t requestedId, std::wstring* fileError)
-        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), fileError_(fileError)
+    AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t requestedId, TextSource texts,
+                    std::wstring* fileError)
+        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), texts_(texts), fileError_(fileError)
     {
     }
 
@@ -61,12 +62,12 @@ public:
         entry.method = std::move(method);
         entry.mixture = std::move(mixture);
         entry.iscalibration = iscalibration != 0;
-        const AssayFile file(entry);
+        const AssayFile file(entry, texts_);
         ReadPeaks(handle_, requestedId_, entry);
         SortPeaks(entry);
         file.KeepTraces(entry);
         // The role comes with the entry, so that a calculation never depends on the list having been drawn.
-        AssignRole(entry);
+        AssignRole(entry, texts_);
         // Nothing that allocates comes after the append: an entry in the set is always reported as loaded.
         std::wstring loadError = file.LoadError();
         result_ = sampleSet_.append(std::move(entry));
@@ -80,20 +81,21 @@ private:
     DataBase::Handle& handle_;
     SampleSet& sampleSet_;
     uint32_t requestedId_;
+    TextSource texts_;
     std::wstring* fileError_;
     int result_ = -1;
 };
 
 } // namespace
 
-int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, std::wstring* fileError,
+int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextSource texts, std::wstring* fileError,
               std::optional<DataBase::SqlException>* databaseError)
 {
     if (fileError != nullptr)
         fileError->clear();
     if (databaseError != nullptr)
         databaseError->reset();
-    AssayRowHandler handler(handle, sampleSet, id, fileError);
+    AssayRowHandler handler(handle, sampleSet, id, texts, fileError);
     try {
         auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
         statement.BindUnsigned(1, id);

@@ -1,6 +1,9 @@
 #include "db/sql_exception.h"
 
-#include "chromfile/utf8_text.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
+#include "strings/texts.h"
+#include "text/utf8_text.h"
 
 #include <utility>
 
@@ -15,7 +18,7 @@ namespace {
 
 std::string OpenMessage(std::string message, const std::wstring& path, bool missing)
 {
-    return missing ? Utf8FromWide(L"База данных не найдена: " + path) : std::move(message);
+    return missing ? Utf8FromWide(FormatText(BuiltInText(IDS_DATABASE_NOT_FOUND), {path})) : std::move(message);
 }
 
 } // namespace

@@ -26,8 +26,9 @@ private:
 };
 
 // The database could not be opened. The analyst needs to know which file was meant, so the path comes
-// along. A file that does not exist is told in the analyst's words ("База данных не найдена: PATH" is
-// what() then), since SQLite's "unable to open database file" would not say that it is simply missing.
+// along. A file that does not exist is told in the analyst's words (what() is then the built-in
+// "База данных не найдена: PATH", IDS_DATABASE_NOT_FOUND, which the tools print; the module tells it from its
+// own resources), since SQLite's "unable to open database file" would not say that it is simply missing.
 class OpenException : public SqlException {
 public:
     // message: SQLite's text, used unless the file is missing.

@@ -1,14 +1,12 @@
 #include "dialogkit/data_exchange.h"
 
-#include "dialogkit/number_text.h"
+#include "dialogkit/resources.h"
 #include "dialogkit/wnd.h"
+#include "strings/string_ids.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <stdexcept>
-
-namespace dialogkit {
-const wchar_t kNotANumberMessage[] = L"Введите число.";
-}
 
 namespace {
 
@@ -52,12 +50,13 @@ void CDataExchange::Fail() {
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetWindowTextW(control, dialogkit::FormatGeneral(value, kShownDigits).c_str());
+        SetWindowTextW(control, FormatGeneral(value, kShownDigits).c_str());
         return;
     }
-    std::optional<double> read = dialogkit::ParseNumber(ControlText(control));
+    std::optional<double> read = ParseNumber(ControlText(control));
     if (!read) {
-        pDX->m_pDlgWnd->MessageBox(dialogkit::kNotANumberMessage, {}, MB_OK | MB_ICONEXCLAMATION);
+        pDX->m_pDlgWnd->MessageBox(std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER)), {},
+                                   MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }
     value = *read;
@@ -66,7 +65,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
 void DDX_Result(CDataExchange* pDX, int id, double value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (pDX->m_bSaveAndValidate) return;
-    SetWindowTextW(control, std::isnan(value) ? L"" : dialogkit::FormatGeneral(value, kShownDigits).c_str());
+    SetWindowTextW(control, std::isnan(value) ? L"" : FormatGeneral(value, kShownDigits).c_str());
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {

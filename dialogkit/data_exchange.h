@@ -32,8 +32,6 @@ private:
 namespace dialogkit {
 // What Fail throws; only UpdateData catches it.
 struct ExchangeStopped {};
-// The framework's own message for a text that is not a number.
-extern const wchar_t kNotANumberMessage[];
 }  // namespace dialogkit
 
 // A double: shown as "%.*g" with 15 significant digits, read back as "%lf" reads it (nan and infinities

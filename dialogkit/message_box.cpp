@@ -1,8 +1,16 @@
 #include "dialogkit/message_box.h"
 
+#include "dialogkit/resources.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
+#include "text/utf8_text.h"
+
 #include <exception>
+#include <iterator>
 #include <new>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace dialogkit {
 namespace {
@@ -18,26 +26,30 @@ std::wstring WindowTitle(HWND window) {
     return title;
 }
 
-// Exception texts are ours and UTF-8; a text that is not valid UTF-8 is still shown, byte for byte.
-std::wstring FromExceptionText(std::string_view text) {
+std::wstring FromAnsiCodePage(std::string_view text) {
     if (text.empty()) return {};
-    int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    UINT codePage = length > 0 ? CP_UTF8 : CP_ACP;
-    if (length <= 0) length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
+}
+
+// Exception texts are ours and UTF-8; a text that is not UTF-8 (a library's, in the system's code page) is
+// still shown, byte for byte.
+std::wstring FromExceptionText(std::string_view text) {
+    std::optional<std::wstring> wide = WideFromStrictUtf8(text);
+    return wide ? std::move(*wide) : FromAnsiCodePage(text);
 }
 
 std::wstring DescribeCurrentException() {
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        return L"Недостаточно памяти для выполнения команды.";
+        return std::wstring(ResourceText(IDS_COMMAND_OUT_OF_MEMORY));
     } catch (const std::exception& e) {
-        return L"Команда прервана ошибкой: " + FromExceptionText(e.what());
+        return FormatText(ResourceText(IDS_COMMAND_FAILED_WITH), {FromExceptionText(e.what())});
     } catch (...) {
-        return L"Команда прервана непредвиденной ошибкой.";
+        return std::wstring(ResourceText(IDS_COMMAND_FAILED_UNEXPECTEDLY));
     }
 }
 
@@ -53,8 +65,11 @@ void ReportException(HWND window) noexcept {
     try {
         ShowMessageBox(window, DescribeCurrentException(), {}, MB_OK | MB_ICONERROR);
     } catch (...) {
-        // Not even the message could be built (memory): the boundary still must not be crossed.
-        MessageBoxW(TopLevel(window), L"Команда прервана ошибкой.", nullptr, MB_OK | MB_ICONERROR);
+        // Not even the message could be built (memory): the boundary still must not be crossed. The text goes
+        // onto the stack, which takes no memory that could run out.
+        wchar_t text[128] = {};
+        ResourceText(IDS_COMMAND_FAILED).copy(text, std::size(text) - 1);
+        MessageBoxW(TopLevel(window), text, nullptr, MB_OK | MB_ICONERROR);
     }
 }
 

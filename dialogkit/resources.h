@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 // The module (DLL or program) this code is linked into.
 HINSTANCE AfxGetInstanceHandle();
@@ -18,3 +19,12 @@ void AfxSetResourceHandle(HINSTANCE module);
 
 // A string resource of the resource module; empty when it has none.
 std::wstring AfxLoadString(UINT id);
+
+namespace dialogkit {
+
+// A text the analyst reads (strings/string_ids.h): the resource module's, or the built-in Russian one when the
+// resource module has none (a program without the module's string table). Valid while the resource module is
+// loaded; the module's text source.
+std::wstring_view ResourceText(UINT id);
+
+}  // namespace dialogkit

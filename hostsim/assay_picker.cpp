@@ -9,8 +9,8 @@
 #include "hostsim/assay_rows.h"
 #include "hostsim/dialog_template.h"
 #include "hostsim/log.h"
-#include "hostsim/text_output.h"
 #include "report/time_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ private:
         try {
             return self->OnMessage(dialog, message, wParam, lParam);
         } catch (const std::exception& error) {
-            Log(L"assay picker: " + FromUtf8(error.what()));
+            Log(L"assay picker: " + WideFromUtf8(error.what()));
         } catch (...) {
             Log(L"assay picker: unknown failure");
         }

@@ -7,7 +7,7 @@
 #include "db/for_each_row.h"
 #include "db/sql_exception.h"
 #include "db/utf16.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ using Connection = std::unique_ptr<sqlite3, Closer>;
 // Read-only and without creating: a mistyped path must not leave an empty database behind.
 Connection OpenReadOnly(const std::wstring& path) {
     sqlite3* opened = nullptr;
-    const int rc = sqlite3_open_v2(ToUtf8(path).c_str(), &opened, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = sqlite3_open_v2(Utf8FromWide(path).c_str(), &opened, SQLITE_OPEN_READONLY, nullptr);
     Connection connection(opened);
     if (rc != SQLITE_OK) Fail(opened, rc);
     return connection;

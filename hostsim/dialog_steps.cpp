@@ -15,6 +15,7 @@
 #include "hostsim/screenshot.h"
 #include "hostsim/script.h"
 #include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void Click(StepContext& context, const std::wstring& arguments) {
 void Key(StepContext& context, const std::wstring& arguments) {
     static const std::map<std::wstring, WORD> keys{{L"enter", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB}};
     const auto key = keys.find(arguments);
-    if (key == keys.end()) throw StepError("unknown key " + ToUtf8(arguments));
+    if (key == keys.end()) throw StepError("unknown key " + Utf8FromWide(arguments));
     ActivateDialog(Dialog(context));
     HWND focus = GetFocus();
     if (!focus) throw StepError("no control has the focus");
@@ -105,7 +106,7 @@ void Select(StepContext& context, const std::wstring& arguments) {
     std::set<int> rows;
     for (const std::wstring& word : Words(arguments)) {
         const int row = ParseInt(word);
-        if (row < 0 || row >= count) throw StepError("no row " + ToUtf8(word));
+        if (row < 0 || row >= count) throw StepError("no row " + Utf8FromWide(word));
         rows.insert(row);
     }
     SetRowState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -119,7 +120,7 @@ void Check(StepContext& context, const std::wstring& arguments) {
     if (words.size() != 2) throw StepError("check needs a row and 0 or 1");
     HWND list = List(context);
     const int row = ParseInt(words[0]);
-    if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) throw StepError("no row " + ToUtf8(words[0]));
+    if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) throw StepError("no row " + Utf8FromWide(words[0]));
     SetRowState(list, row, INDEXTOSTATEIMAGEMASK(ParseInt(words[1]) ? 2 : 1), LVIS_STATEIMAGEMASK);
     PumpPending(context.state);
 }

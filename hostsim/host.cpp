@@ -1,13 +1,13 @@
 #include "hostsim/host.h"
 
 #include "hostsim/log.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
 Host* g_host = nullptr;
 
-std::wstring NameText(const char* name) { return name ? FromUtf8(name) : std::wstring(L"(null)"); }
+std::wstring NameText(const char* name) { return name ? WideFromUtf8(name) : std::wstring(L"(null)"); }
 
 // Each entry of the record: the plug-in is C code as far as we know, so nothing may unwind into it.
 template <class Call>
@@ -15,7 +15,7 @@ HostValue Guarded(const wchar_t* what, Call call) noexcept {
     try {
         return g_host ? call(*g_host) : 0;
     } catch (const std::exception& error) {
-        Log(std::wstring(what) + L" failed: " + FromUtf8(error.what()));
+        Log(std::wstring(what) + L" failed: " + WideFromUtf8(error.what()));
     } catch (...) {
         Log(std::wstring(what) + L" failed");
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void Log(const std::wstring& line) {
         WriteErrorLine(L"hostsim: " + line);
         return;
     }
-    const std::string bytes = ToUtf8(line) + '\n';
+    const std::string bytes = Utf8FromWide(line) + '\n';
     fwrite(bytes.data(), 1, bytes.size(), LogFile().get());
     fflush(LogFile().get());
 }

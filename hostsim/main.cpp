@@ -21,6 +21,7 @@
 #include "hostsim/script.h"
 #include "hostsim/services.h"
 #include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -66,11 +67,11 @@ int wmain(int argc, wchar_t** argv) {
     try {
         return Run(ParseOptions(std::vector<std::wstring>(argv + 1, argv + argc)));
     } catch (const UsageError& error) {
-        WriteErrorLine(FromUtf8(error.what()));
+        WriteErrorLine(WideFromUtf8(error.what()));
         WriteErrorLine(kUsage);
         return 2;
     } catch (const std::exception& error) {
-        WriteErrorLine(L"hostsim: " + FromUtf8(error.what()));
+        WriteErrorLine(L"hostsim: " + WideFromUtf8(error.what()));
         return 1;
     }
 }

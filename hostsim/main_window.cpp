@@ -3,7 +3,7 @@
 #include "hostsim/host.h"
 #include "hostsim/host_state.h"
 #include "hostsim/log.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     try {
         return self->OnMessage(window, message, wParam, lParam);
     } catch (const std::exception& error) {
-        Log(L"main window: " + FromUtf8(error.what()));
+        Log(L"main window: " + WideFromUtf8(error.what()));
     } catch (...) {
         Log(L"main window: unknown failure");
     }

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 const wchar_t kUsage[] =
     L"usage: hostsim.exe --plugin PATH [--db PATH] [--profile PATH] [--language HEX] [--no-service NAME]...\n"
@@ -23,16 +23,16 @@ Options ParseOptions(const std::vector<std::wstring>& arguments) {
     Options options;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& name = arguments[i];
-        if (i + 1 >= arguments.size()) throw UsageError("option without a value: " + ToUtf8(name));
+        if (i + 1 >= arguments.size()) throw UsageError("option without a value: " + Utf8FromWide(name));
         const std::wstring& value = arguments[++i];
         if (name == L"--plugin") options.plugin = value;
         else if (name == L"--db") options.db = value;
         else if (name == L"--profile") options.profile = value;
         else if (name == L"--language") options.language = ParseLanguage(value);
-        else if (name == L"--no-service") options.noService.insert(ToUtf8(value));
+        else if (name == L"--no-service") options.noService.insert(Utf8FromWide(value));
         else if (name == L"--script") options.script = value;
         else if (name == L"--log") options.log = value;
-        else throw UsageError("unknown option: " + ToUtf8(name));
+        else throw UsageError("unknown option: " + Utf8FromWide(name));
     }
     if (options.plugin.empty()) throw UsageError("--plugin is required");
     return options;

@@ -4,7 +4,7 @@
 #include "hostsim/assay_picker.h"
 #include "hostsim/assay_rows.h"
 #include "hostsim/picker_answer.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ HostValue PickAssays(HWND owner, const std::optional<std::wstring>& database, co
     try {
         rows = ReadAssayRows(*database);
     } catch (const DataBase::SqlException& error) {
-        TellAnalyst(owner, L"Не удалось прочитать базу данных: " + FromUtf8(error.what()));
+        TellAnalyst(owner, L"Не удалось прочитать базу данных: " + WideFromUtf8(error.what()));
         return 0;
     }
     return WriteIds(buffer, ShowAssayPicker(owner, rows));

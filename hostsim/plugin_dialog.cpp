@@ -2,7 +2,7 @@
 
 #include "hostsim/message_recorder.h"
 #include "hostsim/script.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 #include <cwchar>
 
@@ -34,7 +34,7 @@ HWND FindPluginDialog(HWND owner) {
 
 HWND DialogControl(HWND dialog, const std::wstring& idText) {
     HWND control = GetDlgItem(dialog, ParseInt(idText));
-    if (!control) throw StepError("no control " + ToUtf8(idText));
+    if (!control) throw StepError("no control " + Utf8FromWide(idText));
     return control;
 }
 

@@ -1,6 +1,6 @@
 #include "hostsim/plugin_module.h"
 
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void PluginModule::Open(const std::wstring& path) {
     if (library_) throw PluginError("the plug-in is loaded already");
     decltype(library_) library(LoadLibraryW(path.c_str()));
     if (!library)
-        throw PluginError("cannot load " + ToUtf8(path) + " (error " + std::to_string(GetLastError()) + ")");
+        throw PluginError("cannot load " + Utf8FromWide(path) + " (error " + std::to_string(GetLastError()) + ")");
     getPluginInfo_ = Export<GetPluginInfoFunction>(library.get(), "GetPluginInfo");
     load_ = Export<LoadFunction>(library.get(), "Load");
     unload_ = Export<UnloadFunction>(library.get(), "Unload");

@@ -11,6 +11,7 @@
 #include "hostsim/profile_store.h"
 #include "hostsim/script.h"
 #include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void Info(StepContext& context, const std::wstring&) {
 void MenuEntries(StepContext& context, const std::wstring&) {
     if (context.state.menuEntries.empty()) throw StepError("no menu entry was created");
     for (const MenuEntry& entry : context.state.menuEntries)
-        WriteLine(L"menu-entry path=" + EscapeText(entry.path) + L" command=" + FromUtf8(entry.command));
+        WriteLine(L"menu-entry path=" + EscapeText(entry.path) + L" command=" + WideFromUtf8(entry.command));
 }
 
 void Menu(StepContext& context, const std::wstring&) {

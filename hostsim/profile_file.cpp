@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ std::wstring Unescape(const std::wstring& text, size_t line) {
         case L'n': result += L'\n'; break;
         case L'u': {
             if (i + 4 >= text.size()) Fail(line, "short \\u escape");
-            const std::string hex = ToUtf8(text.substr(i + 1, 4));
+            const std::string hex = Utf8FromWide(text.substr(i + 1, 4));
             unsigned value = 0;
             const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
             if (error != std::errc() || end != hex.data() + hex.size()) Fail(line, "bad \\u escape");
@@ -93,7 +93,7 @@ int32_t IntFromText(const std::string& text, size_t line) {
 struct ValueWriter {
     std::string operator()(int32_t value) const { return "int\t" + std::to_string(value); }
     std::string operator()(double value) const { return "double\t" + HexBits(value); }
-    std::string operator()(const std::wstring& value) const { return "string\t" + ToUtf8(Escape(value)); }
+    std::string operator()(const std::wstring& value) const { return "string\t" + Utf8FromWide(Escape(value)); }
 };
 
 }  // namespace
@@ -103,7 +103,7 @@ std::string SerializeProfile(const std::map<std::wstring, ProfileStore::Value>& 
     for (const auto& [key, value] : values) {
         const std::string typed = std::visit(ValueWriter{}, value);
         const size_t tab = typed.find('\t');
-        bytes += typed.substr(0, tab) + '\t' + ToUtf8(Escape(key)) + typed.substr(tab) + '\n';
+        bytes += typed.substr(0, tab) + '\t' + Utf8FromWide(Escape(key)) + typed.substr(tab) + '\n';
     }
     return bytes;
 }
@@ -121,11 +121,11 @@ std::map<std::wstring, ProfileStore::Value> ParseProfile(const std::string& byte
         const size_t second = first == std::string::npos ? first : text.find('\t', first + 1);
         if (second == std::string::npos) Fail(line, "expected TYPE<TAB>KEY<TAB>VALUE");
         const std::string type = text.substr(0, first);
-        const std::wstring key = Unescape(FromUtf8(text.substr(first + 1, second - first - 1)), line);
+        const std::wstring key = Unescape(WideFromUtf8(text.substr(first + 1, second - first - 1)), line);
         const std::string value = text.substr(second + 1);
         if (type == "int") values[key] = IntFromText(value, line);
         else if (type == "double") values[key] = DoubleFromBits(value, line);
-        else if (type == "string") values[key] = Unescape(FromUtf8(value), line);
+        else if (type == "string") values[key] = Unescape(WideFromUtf8(value), line);
         else Fail(line, "unknown type");
     }
     return values;

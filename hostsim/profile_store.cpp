@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "hostsim/profile_file.h"
-#include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -54,17 +54,17 @@ void ProfileStore::Save() const {
     {
         UniqueFile file(_wfopen(temporary.c_str(), L"wb"));
         if (!file || fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-            throw ProfileFileError("cannot write the profile file " + ToUtf8(temporary));
+            throw ProfileFileError("cannot write the profile file " + Utf8FromWide(temporary));
     }
     if (!MoveFileExW(temporary.c_str(), path_->c_str(), MOVEFILE_REPLACE_EXISTING))
-        throw ProfileFileError("cannot replace the profile file " + ToUtf8(*path_));
+        throw ProfileFileError("cannot replace the profile file " + Utf8FromWide(*path_));
 }
 
 std::wstring FormatDouble(double value) {
     // to_chars with a precision is "%.17g" without the C runtime's own NaN and infinity spellings.
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
-    return FromUtf8(std::string(text, result.ptr));
+    return WideFromUtf8(std::string(text, result.ptr));
 }
 
 std::wstring ProfileTypeName(const ProfileStore::Value& value) {

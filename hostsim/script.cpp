@@ -10,6 +10,7 @@
 
 #include "hostsim/message_pump.h"
 #include "hostsim/text_output.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void RunStep(const std::wstring& line, StepContext& context, bool& failed) {
         if (step == Steps().end()) throw StepError("unknown step");
         step->second(context, arguments);
     } catch (const std::exception& error) {
-        WriteLine(L"error " + name + L" " + FromUtf8(error.what()));
+        WriteLine(L"error " + name + L" " + WideFromUtf8(error.what()));
         failed = true;
     }
 }
@@ -51,7 +52,7 @@ void RunStep(const std::wstring& line, StepContext& context, bool& failed) {
 // The whole text as a number of this type, or StepError.
 template <class Number>
 Number ParseNumber(const std::wstring& text, const char* what) {
-    const std::string bytes = ToUtf8(text);
+    const std::string bytes = Utf8FromWide(text);
     Number value{};
     const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
     if (bytes.empty() || error != std::errc() || end != bytes.data() + bytes.size()) throw StepError(what + bytes);
@@ -66,12 +67,12 @@ std::string ReadScript(const std::wstring& source) {
         return ReadAll(stdin);
     }
     std::unique_ptr<FILE, FileCloser> file(_wfopen(source.c_str(), L"rb"));
-    if (!file) throw std::runtime_error("cannot read the script " + ToUtf8(source));
+    if (!file) throw std::runtime_error("cannot read the script " + Utf8FromWide(source));
     return ReadAll(file.get());
 }
 
 int RunScript(const std::string& script, StepContext& context) {
-    std::wstring text = FromUtf8(script);
+    std::wstring text = WideFromUtf8(script);
     if (!text.empty() && text.front() == 0xFEFF) text.erase(0, 1);
     bool failed = false;
     size_t start = 0;
@@ -116,7 +117,7 @@ int32_t ParseInt(const std::wstring& text) { return ParseNumber<int32_t>(text, "
 
 int32_t ParseAssayId(const std::wstring& text) {
     const auto value = ParseNumber<int64_t>(text, "not an assay id: ");
-    if (value < INT32_MIN || value > int64_t{UINT32_MAX}) throw StepError("not an assay id: " + ToUtf8(text));
+    if (value < INT32_MIN || value > int64_t{UINT32_MAX}) throw StepError("not an assay id: " + Utf8FromWide(text));
     // The picker's buffer holds the id's 32 bits; the plug-in reads them unsigned.
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }

@@ -1,26 +1,8 @@
 #include "hostsim/text_output.h"
 
-#include <windows.h>
-
 #include <cstdio>
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
-    return result;
-}
-
-std::wstring FromUtf8(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
+#include "text/utf8_text.h"
 
 std::wstring EscapeText(const std::wstring& text) {
     std::wstring result;
@@ -45,7 +27,7 @@ std::wstring EscapeText(const std::wstring& text) {
 namespace {
 
 void Write(FILE* stream, const std::wstring& line) {
-    const std::string bytes = ToUtf8(line) + '\n';
+    const std::string bytes = Utf8FromWide(line) + '\n';
     fwrite(bytes.data(), 1, bytes.size(), stream);
     fflush(stream);
 }

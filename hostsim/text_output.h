@@ -4,9 +4,6 @@
 
 #include <string>
 
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& text);
-
 // CR LF and a lone LF as \n, a lone CR as \r, TAB as \t; nothing else.
 std::wstring EscapeText(const std::wstring& text);
 

@@ -8,7 +8,7 @@
 #include "host/profile.h"
 #include "plugin/module_state.h"
 #include "res/dialog_ids.h"
-#include "res/resource.h"
+#include "strings/string_ids.h"
 #include "ui/module_resources.h"
 
 namespace Module {
@@ -45,7 +45,8 @@ void OpenMainDialog(HWND parent) {
         if (!state.mainDialog->Create(IDD_MAIN, parent)) {
             state.mainDialog.reset();
             // The analyst chose the command: a window that did not appear is told, not left to guesswork.
-            dialogkit::ShowMessageBox(parent, L"Не удалось открыть окно расчёта.", {}, MB_OK | MB_ICONERROR);
+            dialogkit::ShowMessageBox(parent, std::wstring(dialogkit::ResourceText(IDS_DIALOG_NOT_OPENED)), {},
+                                      MB_OK | MB_ICONERROR);
             return;
         }
     }

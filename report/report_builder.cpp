@@ -3,21 +3,31 @@
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
+#include "dialogkit/resources.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
 #include "report/module_version.h"
-#include "report/number_text.h"
 #include "report/report_messages.h"
 #include "report/report_paths.h"
 #include "report/time_text.h"
 #include "report/transform_and_open.h"
 #include "report/xml_wrapper.h"
+#include "text/number_text.h"
 
 #include <ctime>
 #include <new>
 #include <optional>
 #include <utility>
+
+namespace {
+
+// Numbers in the report document: masses, heights, results and check values with three decimals
+// ("%.3f"), the calibration's contents and coefficients with six significant digits ("%.6g").
+constexpr int kDecimals = 3;
+constexpr int kSignificantDigits = 6;
+
+} // namespace
 
 void ReportBuilder::bind(const CalcResults& results, const SampleSet& sampleSet)
 {
@@ -61,7 +71,7 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const
         {L"water", r.water},
     };
     for (const auto& number : numbers) {
-        xml.AddTextElement(nullptr, number.name, FormatFixed3(number.value));
+        xml.AddTextElement(nullptr, number.name, FormatFixed(number.value, kDecimals));
     }
     xml.AddTextElement(nullptr, L"err", ReplaceLineBreaks(r.errorText));
 }
@@ -80,18 +90,18 @@ std::wstring_view VerdictText(const CheckOutcome& check)
 void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d)
 {
     const ComPtr<IXMLDOMElement> calibration = xml.AddElement(details, L"calibration");
-    xml.AddTextElement(calibration.get(), L"blank", FormatFixed3(d.blank));
+    xml.AddTextElement(calibration.get(), L"blank", FormatFixed(d.blank, kDecimals));
     for (std::size_t i = 0; i < d.levels.size(); ++i) {
         const LevelDetails& level = d.levels[i];
         const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.get(), L"level");
         xml.AddTextElement(element.get(), L"number", std::to_wstring(i + 1));
-        xml.AddTextElement(element.get(), L"mass", FormatFixed3(level.mass));
-        xml.AddTextElement(element.get(), L"content", FormatGeneral6(level.content));
-        xml.AddTextElement(element.get(), L"height", FormatFixed3(level.height));
-        xml.AddTextElement(element.get(), L"coefficient", FormatGeneral6(level.coefficient));
+        xml.AddTextElement(element.get(), L"mass", FormatFixed(level.mass, kDecimals));
+        xml.AddTextElement(element.get(), L"content", FormatGeneral(level.content, kSignificantDigits));
+        xml.AddTextElement(element.get(), L"height", FormatFixed(level.height, kDecimals));
+        xml.AddTextElement(element.get(), L"coefficient", FormatGeneral(level.coefficient, kSignificantDigits));
         xml.AddTextElement(element.get(), L"injections", std::to_wstring(level.injections));
     }
-    xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral6(d.kMean));
+    xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral(d.kMean, kSignificantDigits));
 }
 
 } // namespace
@@ -109,15 +119,15 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
         const CheckOutcome& check = d.checks[i];
         const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
         xml.AddTextElement(element.get(), L"clause", calcmessages::kChecks[i].clause);
-        xml.AddTextElement(element.get(), L"subject", calcmessages::kChecks[i].subject);
-        xml.AddTextElement(element.get(), L"value", FormatFixed3(check.value));
-        xml.AddTextElement(element.get(), L"limit", FormatFixed3(check.limit));
+        xml.AddTextElement(element.get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
+        xml.AddTextElement(element.get(), L"value", FormatFixed(check.value, kDecimals));
+        xml.AddTextElement(element.get(), L"limit", FormatFixed(check.limit, kDecimals));
         xml.AddTextElement(element.get(), L"passed", VerdictText(check));
     }
     AddCalibration(xml, details.get(), d);
     const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.get(), L"analysis");
-    xml.AddTextElement(analysis.get(), L"blank", FormatFixed3(d.analysisBlank));
-    xml.AddTextElement(analysis.get(), L"height", FormatFixed3(d.analysisHeight));
+    xml.AddTextElement(analysis.get(), L"blank", FormatFixed(d.analysisBlank, kDecimals));
+    xml.AddTextElement(analysis.get(), L"height", FormatFixed(d.analysisHeight, kDecimals));
 }
 
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
@@ -140,7 +150,7 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     }
     const std::wstring folder = environment.publicDocumentsFolder();
     if (folder.empty()) {
-        environment.showMessage(std::wstring(kNoPublicDocumentsMessage));
+        environment.showMessage(NoPublicDocumentsMessage());
     }
     TransformResult rendered = TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true,
                                                 environment.shellExecute);

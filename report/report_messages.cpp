@@ -1,60 +1,61 @@
 #include "report/report_messages.h"
 
+#include "dialogkit/resources.h"
 #include "report/com_error.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
 
-namespace {
+using dialogkit::ResourceText;
 
-std::wstring WithCode(std::wstring_view text, HRESULT hr)
+std::wstring NoPublicDocumentsMessage()
 {
-    return std::wstring(text) + L" (код " + HresultText(hr) + L").";
+    return std::wstring(ResourceText(IDS_NO_PUBLIC_DOCUMENTS));
 }
-
-} // namespace
 
 std::wstring ReportFailureMessage(std::wstring_view reason)
 {
-    return L"Не удалось построить отчёт.\r\n" + std::wstring(reason);
+    return FormatText(ResourceText(IDS_REPORT_FAILED), {reason});
 }
 
 std::wstring DomUnavailableReason(HRESULT hr)
 {
-    return WithCode(L"Компонент MSXML 6.0 недоступен", hr);
+    return FormatText(ResourceText(IDS_DOM_UNAVAILABLE), {HresultText(hr)});
 }
 
 std::wstring BuildFailedReason(HRESULT hr)
 {
-    return WithCode(L"Ошибка при составлении данных отчёта", hr);
+    return FormatText(ResourceText(IDS_REPORT_DATA_FAILED), {HresultText(hr)});
 }
 
 std::wstring NoTemporaryFileReason()
 {
-    return L"Не удалось создать файл отчёта во временной папке.";
+    return std::wstring(ResourceText(IDS_NO_TEMPORARY_FILE));
 }
 
 std::wstring ComInitializationReason(HRESULT hr)
 {
-    return WithCode(L"Не удалось подготовить COM для преобразования", hr);
+    return FormatText(ResourceText(IDS_COM_NOT_READY), {HresultText(hr)});
 }
 
 std::wstring StyleSheetNotLoadedReason(std::wstring_view path)
 {
-    return L"Таблица стилей не найдена или не загружается: " + std::wstring(path);
+    return FormatText(ResourceText(IDS_STYLE_SHEET_NOT_LOADED), {path});
 }
 
 std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path)
 {
     static constexpr struct {
         StyleSheetRefusal refusal;
-        const wchar_t* what;
+        UINT what;
     } kReasons[] = {
-        {StyleSheetRefusal::kDoctype, L"в ней есть объявление типа документа (<!DOCTYPE>)"},
-        {StyleSheetRefusal::kScript, L"в ней есть сценарий (msxsl:script)"},
-        {StyleSheetRefusal::kImportOrInclude, L"она подключает другие файлы (xsl:import или xsl:include)"},
-        {StyleSheetRefusal::kDocumentFunction, L"она читает другие документы (функция document())"},
+        {StyleSheetRefusal::kDoctype, IDS_REFUSAL_DOCTYPE},
+        {StyleSheetRefusal::kScript, IDS_REFUSAL_SCRIPT},
+        {StyleSheetRefusal::kImportOrInclude, IDS_REFUSAL_IMPORT},
+        {StyleSheetRefusal::kDocumentFunction, IDS_REFUSAL_DOCUMENT},
     };
     for (const auto& reason : kReasons) {
         if (reason.refusal == refusal) {
-            return L"Таблица стилей отклонена: " + std::wstring(reason.what) + L". Файл: " + std::wstring(path);
+            return FormatText(ResourceText(IDS_STYLE_SHEET_REFUSED), {ResourceText(reason.what), path});
         }
     }
     // What the check could not read is a style sheet that does not load.
@@ -63,32 +64,30 @@ std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_vie
 
 std::wstring TransformFailedReason(HRESULT hr)
 {
-    return WithCode(L"Ошибка преобразования по таблице стилей", hr);
+    return FormatText(ResourceText(IDS_TRANSFORM_FAILED), {HresultText(hr)});
 }
 
 std::wstring TransformEmptyReason()
 {
-    return L"Преобразование по таблице стилей не дало документа (таблица стилей должна выводить "
-           L"правильно построенный XHTML без объявления XML).";
+    return std::wstring(ResourceText(IDS_TRANSFORM_EMPTY));
 }
 
 std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr)
 {
-    return WithCode(L"Не удалось записать файл отчёта " + std::wstring(path), hr);
+    return FormatText(ResourceText(IDS_REPORT_NOT_SAVED), {path, HresultText(hr)});
 }
 
 std::wstring OutOfMemoryReason()
 {
-    return L"Недостаточно памяти.";
+    return std::wstring(ResourceText(IDS_OUT_OF_MEMORY));
 }
 
 std::wstring UnexpectedReason()
 {
-    return L"Непредвиденная ошибка.";
+    return std::wstring(ResourceText(IDS_UNEXPECTED_ERROR));
 }
 
 std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer)
 {
-    return L"Отчёт сохранён, но открыть его не удалось (код " + std::to_wstring(answer) +
-           L"). Откройте файл вручную:\r\n" + std::wstring(path);
+    return FormatText(ResourceText(IDS_REPORT_NOT_OPENED), {std::to_wstring(answer), path});
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the analyst reads when a report cannot be made.
+// What the analyst reads when a report cannot be made, from the string table of the resource module.
 
 #include "report/style_sheet_check.h"
 
@@ -9,7 +9,7 @@
 #include <string_view>
 
 // Shown when the public documents folder is unknown; the report goes on without it.
-inline constexpr std::wstring_view kNoPublicDocumentsMessage = L"Не найден путь до общих документов.";
+std::wstring NoPublicDocumentsMessage();
 
 // The message box text for a report that was not made, with the reason below the first line.
 std::wstring ReportFailureMessage(std::wstring_view reason);

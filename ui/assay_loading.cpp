@@ -5,8 +5,10 @@
 #include "db/handle.h"
 #include "db/load_assay.h"
 #include "db/sql_exception.h"
-
-#include <windows.h>
+#include "dialogkit/resources.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
+#include "text/utf8_text.h"
 
 #include <algorithm>
 #include <new>
@@ -15,10 +17,8 @@
 
 namespace {
 
-constexpr wchar_t kDatabaseFailure[] = L"Не удалось прочитать базу данных хроматограмм:\n";
-constexpr wchar_t kOpenFailure[] = L"Не удалось открыть базу данных хроматограмм: ";
-constexpr wchar_t kOutOfMemory[] = L"Недостаточно памяти, хроматограмма не добавлена: ";
-constexpr wchar_t kUnread[] = L"Не прочитаны хроматограммы № ";
+using dialogkit::ResourceText;
+
 // File texts (and unread ids) shown in one box; the rest are counted.
 constexpr std::size_t kMostFileLines = 20;
 constexpr std::size_t kMostUnreadIds = 20;
@@ -31,26 +31,17 @@ std::wstring OutOfMemoryText(DataBase::Handle& handle, uint32_t id) {
         DataBase::ForEachAssayFileName(handle, id, [&name](const std::wstring& fileName) { name = fileName; });
     } catch (const DataBase::SqlException&) {
     }
-    if (name.empty()) name = L"№ " + std::to_wstring(id);
-    return kOutOfMemory + (L"'" + name + L"'");
+    if (name.empty()) name = FormatText(ResourceText(IDS_ASSAY_NUMBER), {std::to_wstring(id)});
+    return FormatText(ResourceText(IDS_ASSAY_OUT_OF_MEMORY), {name});
 }
 
 // The ids as the database holds them (the picker's 32 bits, unsigned); a long run ends with a count.
 std::wstring UnreadText(const std::vector<uint32_t>& ids) {
-    std::wstring text = kUnread;
+    std::wstring list;
     const std::size_t shown = std::min(ids.size(), kMostUnreadIds);
-    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? L"" : L", ") + std::to_wstring(ids[i]);
-    if (shown < ids.size()) text += L" … и ещё " + std::to_wstring(ids.size() - shown);
-    return text;
-}
-
-std::wstring FromUtf8(const char* text) {
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (length <= 1) return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length - 1));
-    return wide;
+    for (std::size_t i = 0; i < shown; ++i) list += (i == 0 ? L"" : L", ") + std::to_wstring(ids[i]);
+    if (shown < ids.size()) list = FormatText(ResourceText(IDS_AND_MORE), {list, std::to_wstring(ids.size() - shown)});
+    return FormatText(ResourceText(IDS_ASSAYS_UNREAD), {list});
 }
 
 }  // namespace
@@ -71,7 +62,7 @@ void LoadAssays(SampleSet& sampleSet, AssayQueue& queue, const std::function<boo
             const auto current = queue.ids.begin() + static_cast<std::ptrdiff_t>(queue.next++);
             int index = -1;
             try {
-                index = LoadAssay(handle, sampleSet, *current, &fileError, &databaseError);
+                index = LoadAssay(handle, sampleSet, *current, &ResourceText, &fileError, &databaseError);
             } catch (const std::bad_alloc&) {
                 load.failure = OutOfMemoryText(handle, *current);
                 break;
@@ -99,7 +90,7 @@ std::wstring AssayLoadMessage(const AssayLoad& load) {
     const std::size_t shown = std::min(load.fileErrors.size(), kMostFileLines);
     for (std::size_t i = 0; i < shown; ++i) addLine(load.fileErrors[i]);
     if (shown < load.fileErrors.size())
-        addLine(L"… и ещё файлов: " + std::to_wstring(load.fileErrors.size() - shown));
+        addLine(FormatText(ResourceText(IDS_MORE_FILES), {std::to_wstring(load.fileErrors.size() - shown)}));
     if (!load.failure.empty()) addLine(load.failure);
     if (!load.unread.empty()) addLine(UnreadText(load.unread));
     return text;
@@ -107,8 +98,8 @@ std::wstring AssayLoadMessage(const AssayLoad& load) {
 
 std::wstring DatabaseFailureText(const DataBase::SqlException& error) {
     const auto* open = dynamic_cast<const DataBase::OpenException*>(&error);
-    // A missing file's text names it already, in the analyst's words.
-    if (open != nullptr && open->Missing()) return FromUtf8(error.what());
-    if (open != nullptr) return kOpenFailure + open->Path() + L"\n" + FromUtf8(error.what());
-    return kDatabaseFailure + FromUtf8(error.what());
+    // A missing file is told in the analyst's words; SQLite's own text would not say that it is simply missing.
+    if (open != nullptr && open->Missing()) return FormatText(ResourceText(IDS_DATABASE_NOT_FOUND), {open->Path()});
+    if (open != nullptr) return FormatText(ResourceText(IDS_DATABASE_NOT_OPENED), {open->Path(), WideFromUtf8(error.what())});
+    return FormatText(ResourceText(IDS_DATABASE_NOT_READ), {WideFromUtf8(error.what())});
 }

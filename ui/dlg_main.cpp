@@ -2,11 +2,12 @@
 
 #include "dialogkit/button.h"
 #include "dialogkit/message_box.h"
-#include "dialogkit/number_text.h"
 #include "dialogkit/ole_initialization.h"
 #include "report/report_builder.h"
+#include "dialogkit/resources.h"
 #include "res/dialog_ids.h"
-#include "res/resource.h"
+#include "strings/string_ids.h"
+#include "text/number_text.h"
 #include "ui/about_box.h"
 #include "ui/module_resources.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 // The system-menu command of the About box.
 constexpr UINT kAboutCommand = 0x0010;
-constexpr wchar_t kAboutMenuText[] = L"О плагине";
 
 // The smallest window the analyst can drag the dialog to, pixels.
 constexpr LONG kMinimumWidth = 1038;
@@ -53,16 +53,16 @@ constexpr CommandButton kCommandButtons[] = {
 };
 
 struct ListColumn {
-    const wchar_t* header;
+    UINT header;
     int width;
 };
 constexpr ListColumn kListColumns[] = {
-    {L"№", 40},
-    {L"Имя файла", 220},
-    {L"Проба", 200},
-    {L"Время анализа", 93},
-    {L"Тип расчёта", 120},
-    {L"Метод", 80},
+    {IDS_COLUMN_NUMBER, 40},
+    {IDS_COLUMN_FILE, 220},
+    {IDS_COLUMN_SAMPLE, 200},
+    {IDS_COLUMN_TIME, 93},
+    {IDS_COLUMN_ROLE, 120},
+    {IDS_COLUMN_METHOD, 80},
 };
 
 }  // namespace
@@ -78,9 +78,9 @@ BOOL DlgMain::OnInitDialog() {
 
     if (HMENU systemMenu = GetSystemMenu()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, kAboutMenuText);
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, std::wstring(dialogkit::ResourceText(IDS_ABOUT_MENU)).c_str());
     }
-    calculator_ = std::make_unique<WaterCalculator>();
+    calculator_ = std::make_unique<WaterCalculator>(&dialogkit::ResourceText);
     reportBuilder_ = std::make_unique<ReportBuilder>();
     SetIcon(ModuleIcon(), true);
     SetIcon(ModuleIcon(), false);
@@ -111,13 +111,16 @@ void DlgMain::SetUpList() {
     list_.ShowScrollBar(SB_HORZ, true);
     list_.SetScrollPos(SB_HORZ, 0);
     int index = 0;
-    for (const ListColumn& column : kListColumns) list_.InsertColumn(index++, column.header, LVCFMT_LEFT, column.width);
+    for (const ListColumn& column : kListColumns) {
+        const std::wstring header(dialogkit::ResourceText(column.header));
+        list_.InsertColumn(index++, header.c_str(), LVCFMT_LEFT, column.width);
+    }
 }
 
 void DlgMain::DoDataExchange(CDataExchange* pDX) {
     for (const MassField& field : kMassFields) {
         double& value = form_.*field.value;
-        if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, dialogkit::FormatFixed(value, kRefillDecimals));
+        if (GetDlgItemText(field.id).empty()) SetDlgItemText(field.id, FormatFixed(value, kRefillDecimals));
         DDX_Text(pDX, field.id, value);
     }
     DDX_Result(pDX, IDC_WATER, form_.water);

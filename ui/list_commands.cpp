@@ -6,6 +6,7 @@
 #include "db/handle.h"
 #include "db/sql_exception.h"
 #include "dialogkit/message_box.h"
+#include "dialogkit/resources.h"
 #include "host/assay_services.h"
 #include "host/host_interface.h"
 #include "report/time_text.h"
@@ -106,7 +107,7 @@ void DlgMain::RefreshList() {
         list_.SetItemText(row, kFileColumn, FileNameOfPath(entry.filename).c_str());
         list_.SetItemText(row, kSampleColumn, entry.sample.c_str());
         list_.SetItemText(row, kTimeColumn, AnalyseTimeText(entry.date).c_str());
-        const std::optional<std::wstring> role = AssignRole(entry);
+        const std::optional<std::wstring> role = AssignRole(entry, &dialogkit::ResourceText);
         list_.SetItemText(row, kRoleColumn, role ? role->c_str() : L"");
         list_.SetItemText(row, kMethodColumn, entry.method.c_str());
         list_.SetCheck(row, entry.rowChecked != 0);

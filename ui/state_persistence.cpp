@@ -3,7 +3,10 @@
 #include "ui/dlg_main.h"
 
 #include "dialogkit/message_box.h"
+#include "dialogkit/resources.h"
 #include "host/profile.h"
+#include "strings/format_text.h"
+#include "strings/string_ids.h"
 #include "ui/check_marks.h"
 #include "ui/list_texts.h"
 #include "ui/window_placement.h"
@@ -19,7 +22,6 @@ const std::wstring kNoSection;
 constexpr wchar_t kAbsentAssay[] = L"404";
 // The restore reads Assay 1 to this; a save stores no more and removes every number above its own.
 constexpr int kMostStoredAssays = 1024;
-constexpr wchar_t kListNotSaved[] = L"Не удалось сохранить список хроматограмм.";
 
 struct StoredDouble {
     const wchar_t* name;
@@ -62,10 +64,10 @@ std::wstring StoreAssayList(const SampleSet& sampleSet) {
         Profile::SetString(kNoSection, AssayKeyName(number), SavedAssayText(entry.id, entry.rowChecked));
     }
     for (int stale = number + 1; stale <= kMostStoredAssays; ++stale) Profile::Delete(kNoSection, AssayKeyName(stale));
-    if (number < sampleSet.count() && !canWrite) return kListNotSaved;
+    if (number < sampleSet.count() && !canWrite) return std::wstring(dialogkit::ResourceText(IDS_LIST_NOT_SAVED));
     if (number < sampleSet.count())
-        return L"Сохранены только первые " + std::to_wstring(number) + L" хроматограммы списка из " +
-               std::to_wstring(sampleSet.count()) + L".";
+        return FormatText(dialogkit::ResourceText(IDS_LIST_PARTLY_SAVED),
+                          {std::to_wstring(number), std::to_wstring(sampleSet.count())});
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "db/database_connection.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
+#include "strings/texts.h"
 #include "tools/gendb/demo_writer.h"
 #include "tools/gendb/determination.h"
 
@@ -97,7 +98,7 @@ int main()
         {
             DataBase::Handle handle;
             for (const DemoAssay& assay : determination.assays) {
-                if (LoadAssay(handle, set, static_cast<uint32_t>(assay.id)) < 0)
+                if (LoadAssay(handle, set, static_cast<uint32_t>(assay.id), &BuiltInText) < 0)
                     std::fprintf(stderr, "assay %d was not loaded\n", assay.id);
             }
         }

@@ -16,6 +16,7 @@
 #include "db/handle.h"
 #include "db/load_assay.h"
 #include "db/utf16.h"
+#include "strings/texts.h"
 #include "tools/chromwriter/chrom_writer.h"
 #include "tools/gendb/host_database.h"
 #include "tools/gendb/synthetic_chromatogram.h"
@@ -107,7 +108,7 @@ void BM_LoadAssay(benchmark::State& state)
         DataBase::Handle handle;
         sqlite3_set_authorizer(handle.get(), CountSelects, &prepared);
         for (uint32_t id = 1; id <= kAssays; ++id)
-            benchmark::DoNotOptimize(LoadAssay(handle, set, id));
+            benchmark::DoNotOptimize(LoadAssay(handle, set, id, &BuiltInText));
         if (set.count() != kAssays || set.entry(0).peaks.size() != kPeaks || set.entry(0).traces.size() != 2)
             state.SkipWithError("LoadAssay did not read everything");
     }

@@ -17,6 +17,7 @@
 #include "host/host_link.h"
 #include "host/profile.h"
 #include "res/dialog_ids.h"
+#include "strings/texts.h"
 #include "tools/chromwriter/chrom_writer.h"
 #include "tools/gendb/host_database.h"
 #include "tools/gendb/synthetic_chromatogram.h"
@@ -174,7 +175,7 @@ int main()
     table.Measure("bare LoadAssay x1024", [&] { bareSet.removeAll(); }, [&] {
         DataBase::Handle handle;
         for (uint32_t id = 1; id <= kAssays; ++id)
-            LoadAssay(handle, bareSet, id);
+            LoadAssay(handle, bareSet, id, &BuiltInText);
     });
 
     std::unique_ptr<DlgMain> dialog;

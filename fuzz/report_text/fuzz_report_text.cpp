@@ -12,8 +12,8 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/report_text/report_input.h"
 #include "report/markup_text.h"
-#include "report/number_text.h"
 #include "report/time_text.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int TwoDigits(const std::wstring& text, size_t at)
 
 void CheckNumberText(double value)
 {
-    const std::wstring text = FormatFixed3(value);
+    const std::wstring text = FormatFixed(value, 3);
     if (std::isnan(value)) {
         FuzzCheck(text == L"nan", "NaN is not \"nan\"");
         return;

@@ -3,6 +3,7 @@
 
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
+#include "strings/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ struct Outcome {
 inline Outcome Calculate(const SampleSet& set, FormValues form, CalcResults results = {})
 {
     RecordingReporter reporter;
-    WaterCalculator calculator;
+    WaterCalculator calculator{&BuiltInText};
     calculator.bind(set, form, results, reporter);
     calculator.calculate();
     return {form, results, reporter.messages};

@@ -60,7 +60,7 @@ TEST(AssignRole, RoleTable)
     for (const RoleCase& c : kRoleCases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - kRoleCases));
         AssayEntry entry = EntryWithSample(c.sample);
-        const std::optional<std::wstring> reported = AssignRole(entry);
+        const std::optional<std::wstring> reported = AssignRole(entry, &BuiltInText);
         EXPECT_EQ(entry.role, c.role);
         if (c.text == nullptr) {
             EXPECT_FALSE(reported.has_value());
@@ -77,7 +77,7 @@ TEST(AssignRole, NoMatchKeepsWhatTheEntryHad)
     AssayEntry entry = EntryWithSample(L"Проба");
     entry.role = AssayRole::Analysis;
     entry.roleText = L"анализ";
-    EXPECT_FALSE(AssignRole(entry).has_value());
+    EXPECT_FALSE(AssignRole(entry, &BuiltInText).has_value());
     EXPECT_EQ(entry.role, AssayRole::Analysis);
     EXPECT_EQ(entry.roleText, L"анализ");
 }

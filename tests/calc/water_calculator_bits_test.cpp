@@ -32,7 +32,7 @@ SampleSet FromSamples(const std::vector<Chromatogram>& chromatograms)
         entry.id = id++;
         entry.sample = c.sample;
         entry.peaks.push_back(NamedPeak(L"вода", c.height));
-        AssignRole(entry);
+        AssignRole(entry, &BuiltInText);
         set.append(std::move(entry));
     }
     return set;

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <tuple>
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 

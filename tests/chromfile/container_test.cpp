@@ -38,49 +38,6 @@ TEST(ChromContainer, MissingFileCannotBeOpened)
     EXPECT_EQ(file.passport.sample, L"earlier");
 }
 
-// Every prefix of a version-0 file with two blocks (5 samples, then none): the result says which part was
-// cut, and the object holds exactly what that result stands for.
-TEST(ChromContainer, TruncatedAtEveryByte)
-{
-    ChromFileSpec spec = FullSpec();
-    spec.version = 0;
-    const std::string bytes = WriteChromFile(spec);
-    const size_t firstSamples = kHeader + kBlockHeader;
-    const size_t secondBlock = firstSamples + 5 * sizeof(float);
-    const size_t document = secondBlock + kBlockHeader;
-    ASSERT_EQ(bytes.size() > document, true);
-
-    const CVeltroxFile4 before = PreviouslyLoaded();
-    // Every byte through the blocks and the start of the document, then a sample of the document's lengths.
-    for (size_t length = 0; length < bytes.size(); length += length < document + 200 ? 1 : 17) {
-        SCOPED_TRACE("length " + std::to_string(length));
-        CVeltroxFile4 file = before;
-        const int32_t result = LoadBytes(file, bytes.substr(0, length));
-
-        int32_t expected = CVeltroxFile4::kBadDocument;
-        std::vector<uint32_t> numbers = {1, 255};
-        if (length < kHeader) {
-            expected = CVeltroxFile4::kNoHeader;
-            numbers = {7, 8, 9};
-        } else if (length < firstSamples || (length >= secondBlock && length < document)) {
-            expected = CVeltroxFile4::kShortBlockHeader;
-            numbers.resize(length < firstSamples ? 0 : 1);
-        } else if (length < secondBlock) {
-            expected = CVeltroxFile4::kBadSampleCount;
-            numbers.clear();
-        } else if (length + 1 == bytes.size()) {
-            expected = CVeltroxFile4::kLoaded;  // only the final line end is missing
-        }
-        ASSERT_EQ(result, expected);
-        EXPECT_EQ(Numbers(file), numbers);
-        EXPECT_EQ(file.version, length < kHeader ? 1 : 0);
-        if (result != CVeltroxFile4::kLoaded) {
-            EXPECT_EQ(file.passport, before.passport);
-            EXPECT_EQ(AnyTable(file), length < kHeader);
-        }
-    }
-}
-
 struct HeaderCase {
     const char* name;
     size_t offset;

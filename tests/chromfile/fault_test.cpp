@@ -90,8 +90,10 @@ TEST(ChromFaults, EveryPrefixEndsInItsResult)
         } else {
             EXPECT_EQ(file.version, 1);
             ASSERT_EQ(file.channels.size(), expected.channels);
-            for (size_t i = 0; i < expected.channels; ++i)
+            for (size_t i = 0; i < expected.channels; ++i) {
+                EXPECT_EQ(file.channels[i].number, spec.channels[i].number);
                 EXPECT_EQ(file.channels[i].samples, spec.channels[i].samples);
+            }
             EXPECT_EQ(AnyTable(file), result == CVeltroxFile4::kLoaded);
         }
         if (result == CVeltroxFile4::kLoaded)

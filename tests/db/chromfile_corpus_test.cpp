@@ -6,6 +6,7 @@
 #include "chromfile/veltrox_file4.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
+#include "strings/texts.h"
 #include "tests/db/host_rows.h"
 #include "tools/chromwriter/chrom_writer.h"
 
@@ -148,7 +149,7 @@ TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry)
         CVeltroxFile4 reader;
         const int32_t loadResult = reader.Load(path.c_str());
         std::wstring fileError;
-        ASSERT_EQ(LoadAssay(handle, set, static_cast<uint32_t>(i + 1), &fileError), static_cast<int>(i));
+        ASSERT_EQ(LoadAssay(handle, set, static_cast<uint32_t>(i + 1), &BuiltInText, &fileError), static_cast<int>(i));
         ExpectEntryFromFile(set.entry(static_cast<int>(i)), fileError, reader, loadResult);
     }
     RecordProperty("files", static_cast<int>(files.size()));

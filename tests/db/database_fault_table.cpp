@@ -1,7 +1,7 @@
 #include "tests/db/database_fault_table.h"
 
-#include "chromfile/utf8_text.h"
 #include "db/database_connection.h"
+#include "text/utf8_text.h"
 #include "tools/chromwriter/chrom_writer.h"
 
 #include <sqlite3.h>

@@ -11,6 +11,7 @@
 #include "db/prepare.h"
 #include "db/sql_exception.h"
 #include "db/utf16.h"
+#include "strings/texts.h"
 #include "tests/db/database_fault_table.h"
 #include "tests/db/host_rows.h"
 #include "tools/chromwriter/chrom_writer.h"
@@ -83,7 +84,7 @@ public:
         }
         database_.Use();
         DataBase::Handle handle;
-        EXPECT_EQ(LoadAssay(handle, set_, 1), 0);
+        EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
         before_ = Summary(set_);
         EXPECT_EQ(before_.size(), 1u);
     }
@@ -123,7 +124,7 @@ int LoadSecond(SampleSet& set, std::optional<DataBase::SqlException>* error = nu
 {
     try {
         DataBase::Handle handle;
-        return LoadAssay(handle, set, 2, nullptr, error);
+        return LoadAssay(handle, set, 2, &BuiltInText, nullptr, error);
     } catch (const DataBase::SqlException& e) {
         if (error != nullptr)
             error->emplace(e);
@@ -152,7 +153,7 @@ TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure)
     Scene scene;
     DataBase::Handle handle;
     std::optional<DataBase::SqlException> error = DataBase::SqlException("stale", 1, std::nullopt);
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 99, nullptr, &error), -1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 99, &BuiltInText, nullptr, &error), -1);
     EXPECT_FALSE(error.has_value());
 }
 
@@ -186,12 +187,12 @@ TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead)
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
     DataBase::Handle handle;
     std::optional<DataBase::SqlException> error;
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, nullptr, &error), -1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText, nullptr, &error), -1);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->ResultCode(), SQLITE_BUSY);
     EXPECT_TRUE(scene.Unchanged());
     sqlite3_exec(other.get(), "COMMIT;", nullptr, nullptr, nullptr);
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2), 1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText), 1);
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
 }
 
@@ -200,12 +201,12 @@ TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen)
     Scene scene;
     DataBase::Handle handle;
     // The connection has read the schema: from here on it works on the file it opened.
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 1), 0);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 1, &BuiltInText), 0);
     std::error_code error;
     const bool removed = std::filesystem::remove(scene.database().path(), error);
     // Where an open file can be deleted (POSIX) the open connection still reads the data it opened; where it
     // cannot (Windows), the file is still there. Either way the assay is read whole.
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2), 1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText), 1);
     EXPECT_EQ(scene.set().entry(1).peaks.size(), 1u);
     EXPECT_EQ(scene.set().entry(1).traces.size(), 2u);
     if (removed) {
@@ -228,7 +229,7 @@ TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage)
         SampleSet set;
         std::wstring fileError;
         DataBase::Handle handle;
-        ASSERT_EQ(LoadAssay(handle, set, 2, &fileError), 0);
+        ASSERT_EQ(LoadAssay(handle, set, 2, &BuiltInText, &fileError), 0);
         EXPECT_EQ(fileError, L"Ошибка загрузки файла: '" + filename + L"'");
         EXPECT_TRUE(set.entry(0).channels.empty());
         EXPECT_TRUE(set.entry(0).traces.empty());
@@ -393,7 +394,7 @@ TEST(DatabaseFaults, TextsWithLoneSurrogatesKeepTheirUnits)
         SampleSet set;
         std::wstring fileError;
         DataBase::Handle handle;
-        ASSERT_EQ(LoadAssay(handle, set, 1, &fileError), 0);
+        ASSERT_EQ(LoadAssay(handle, set, 1, &BuiltInText, &fileError), 0);
         const AssayEntry& entry = set.entry(0);
         EXPECT_EQ(entry.sample, broken.text);
         EXPECT_EQ(entry.mixture, broken.text);

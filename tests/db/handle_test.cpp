@@ -1,10 +1,10 @@
-#include "chromfile/utf8_text.h"
 #include "db/database_connection.h"
 #include "db/for_each_row.h"
 #include "db/handle.h"
 #include "db/prepare.h"
 #include "db/sql_exception.h"
 #include "tests/db/scratch_database.h"
+#include "text/utf8_text.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

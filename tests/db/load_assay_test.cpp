@@ -7,6 +7,7 @@
 #include "db/prepare.h"
 #include "db/sql_exception.h"
 #include "db/utf16.h"
+#include "strings/texts.h"
 #include "tests/db/scratch_database.h"
 #include "tools/chromwriter/chrom_writer.h"
 
@@ -76,7 +77,7 @@ protected:
     int Load(uint32_t id)
     {
         DataBase::Handle handle;
-        return LoadAssay(handle, set_, id, &fileError_);
+        return LoadAssay(handle, set_, id, &BuiltInText, &fileError_);
     }
 
     ScratchDatabase database_{kHostSchema};
@@ -255,8 +256,8 @@ TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen)
                    " 0.0 AS concentration, 1.0 AS height, 1 AS channel, 0.0 AS front, 0.0 AS back"
                    " UNION ALL SELECT 2, 'g', 'вода', 1.0, abs(-9223372036854775807 - 1), 0.0, 1.0, 1, 0.0, 0.0;");
     DataBase::Handle handle;
-    EXPECT_EQ(LoadAssay(handle, set_, 1), 0);
-    EXPECT_EQ(LoadAssay(handle, set_, 2), -1);
+    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
+    EXPECT_EQ(LoadAssay(handle, set_, 2, &BuiltInText), -1);
     EXPECT_EQ(set_.count(), 1);
     EXPECT_EQ(set_.entry(0).peaks.size(), 1u);
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
@@ -297,7 +298,7 @@ TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout)
     EXPECT_EQ(set_.count(), 0);
 
     sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr);
-    EXPECT_EQ(LoadAssay(handle, set_, 1), 0);
+    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "calc/sample_set.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
+#include "strings/texts.h"
 #include "tests/db/host_rows.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen)
     for (const Step& step : steps) {
         SCOPED_TRACE(step.id);
         prepared = 0;
-        EXPECT_EQ(LoadAssay(handle, set, step.id), step.index);
+        EXPECT_EQ(LoadAssay(handle, set, step.id, &BuiltInText), step.index);
         EXPECT_EQ(prepared, step.prepared);
         EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
     }

@@ -1,5 +1,7 @@
 #include "dialogkit/data_exchange.h"
-#include "dialogkit/number_text.h"
+#include "dialogkit/resources.h"
+#include "strings/string_ids.h"
+#include "text/number_text.h"
 
 #include "shown_dialog.h"
 
@@ -44,7 +46,7 @@ TEST_F(DataExchange, NumbersAreShownWithFifteenDigitsAndReadBack) {
         EXPECT_EQ(text(IDC_WATER), row.shown);
         dialog.water = 12345;
         ASSERT_TRUE(dialog.UpdateData(true)) << row.value;
-        EXPECT_EQ(dialogkit::FormatGeneral(dialog.water, 15), row.shown);
+        EXPECT_EQ(FormatGeneral(dialog.water, 15), row.shown);
     }
     EXPECT_TRUE(boxes.texts().empty());
 }
@@ -87,7 +89,7 @@ TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
         EXPECT_EQ(dialog.number2, 9);
         EXPECT_EQ(dialog.number3, 9);
         EXPECT_EQ(dialog.errors, L"before");
-        EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{dialogkit::kNotANumberMessage});
+        EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER))});
         EXPECT_EQ(GetFocus(), dialog.GetDlgItem(IDC_NUMBER2));
         DWORD start = 1, end = 0;
         SendMessageW(dialog.GetDlgItem(IDC_NUMBER2), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

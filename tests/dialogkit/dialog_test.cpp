@@ -1,6 +1,8 @@
 #include "dialogkit/dialog.h"
 #include "dialogkit/edit.h"
 #include "dialogkit/message_filter.h"
+#include "dialogkit/resources.h"
+#include "strings/string_ids.h"
 
 #include "shown_dialog.h"
 
@@ -140,7 +142,7 @@ TEST(DialogModal, OkWithABadNumberKeepsTheDialogOpen) {
         d.PostMessage(WM_COMMAND, IDCANCEL);
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{dialogkit::kNotANumberMessage});
+    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER))});
     EXPECT_EQ(dialog.cancelled, 1);
     EXPECT_EQ(dialog.number3, 3);
 }

@@ -1,8 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs hostsim with a script on standard input and compares what it prints with an expected file:
 #   cmake -DEMULATOR=a,b -DHOSTSIM=exe -DWORKDIR=dir -DARGUMENTS=--plugin,x,... -DSCRIPT=file -DEXPECTED=file
-#         [-DEXIT_CODE=n] [-DREMOVE=file] [-DPLUGIN_INFO_SIZE=n] [-DREPORT_CONTAINS=a|b -DSTYLESHEET=xsl]
-#         -P run_script.cmake
+#         [-DEXIT_CODE=n] [-DREMOVE=file] [-DPLUGIN_INFO_SIZE=n] [-DREPORT_CONTAINS=a|b] [-DSTYLESHEET=xsl]
+#         [-DCYRILLIC_ONLY_IN=a|b] -P run_script.cmake
 # REMOVE names a file deleted first (a profile store that must start missing). The expected files show the
 # 32-bit product's record size (info size=48); PLUGIN_INFO_SIZE puts the size of the build at hand in its place.
 string(REPLACE "," ";" emulator "${EMULATOR}")
@@ -73,4 +73,18 @@ endif()
 if(NOT output STREQUAL expected OR NOT result STREQUAL EXIT_CODE)
   message(FATAL_ERROR "hostsim exited ${result} (expected ${EXIT_CODE}) and printed:\n${output}\n"
                       "expected:\n${expected}\nstandard error:\n${errors}")
+endif()
+# A run in another language than the module's own: with the texts listed in CYRILLIC_ONLY_IN (separated by "|")
+# taken out, no Cyrillic letter (U+0400 to U+04FF, UTF-8 bytes D0 to D3 and one more) is left in the output.
+if(CYRILLIC_ONLY_IN)
+  set(rest "${output}")
+  string(REPLACE "|" ";" allowed "${CYRILLIC_ONLY_IN}")
+  foreach(text IN LISTS allowed)
+    string(REPLACE "${text}" "" rest "${rest}")
+  endforeach()
+  string(HEX "${rest}" hex)
+  # Whole bytes only: pairs of hex digits from the start.
+  if(hex MATCHES "^(..)*d[0-3][89ab].")
+    message(FATAL_ERROR "Cyrillic text outside ${CYRILLIC_ONLY_IN}:\n${rest}")
+  endif()
 endif()

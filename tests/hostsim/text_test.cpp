@@ -23,14 +23,6 @@ TEST(EscapeText, WritesLineBreaksAndTabsAsEscapes) {
     for (const Case& c : cases) EXPECT_EQ(EscapeText(c.text), c.printed) << c.printed;
 }
 
-TEST(Utf8, CyrillicSurvivesTheRoundTrip) {
-    const std::wstring text = L"Данные/Расчёты/Нарвелин";
-    EXPECT_EQ(ToUtf8(text), "\xD0\x94\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5/"
-                            "\xD0\xA0\xD0\xB0\xD1\x81\xD1\x87\xD1\x91\xD1\x82\xD1\x8B/"
-                            "\xD0\x9D\xD0\xB0\xD1\x80\xD0\xB2\xD0\xB5\xD0\xBB\xD0\xB8\xD0\xBD");
-    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-}
-
 TEST(SplitMenuPath, GivesTheLevelsAndDropsEmptyOnes) {
     EXPECT_EQ(SplitMenuPath(L"Данные/Расчёты/Нарвелин"), (std::vector<std::wstring>{L"Данные", L"Расчёты", L"Нарвелин"}));
     EXPECT_EQ(SplitMenuPath(L"/Data//Narvelin/"), (std::vector<std::wstring>{L"Data", L"Narvelin"}));

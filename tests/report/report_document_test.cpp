@@ -6,6 +6,7 @@
 #include "report/dom_document.h"
 #include "report/time_text.h"
 #include "report/xml_wrapper.h"
+#include "strings/texts.h"
 #include "tests/report/report_test_support.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ protected:
             void reportNoWater(std::wstring_view) override {}
         } reporter;
         CalcResults results;
-        WaterCalculator calculator;
+        WaterCalculator calculator{&BuiltInText};
         calculator.bind(set, form, results, reporter);
         calculator.calculate();
         const SampleSet none;
@@ -170,7 +171,7 @@ SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& in
     int32_t id = 0;
     for (const auto& [sample, height] : injections) {
         AssayEntry entry = Entry(++id, L"a.stg", sample, 0, L"", L"");
-        AssignRole(entry);
+        AssignRole(entry, &BuiltInText);
         entry.peaks.push_back(PeakRecord{});
         entry.peaks.back().name = L"вода";
         entry.peaks.back().height = height;

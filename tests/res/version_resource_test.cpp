@@ -1,6 +1,8 @@
 // The version resource of talvex7.dll and of its English language module, read through the version API:
 // the numbers 1.0.0.0, the file type, the string table's language and every text.
 
+#include "tests/res/built_module.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,13 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring BesideTheProgram(const wchar_t* file) {
-    wchar_t program[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::wstring path(program, length);
-    return path.substr(0, path.find_last_of(L'\\') + 1) + file;
-}
 
 // The whole version resource of a file, empty when it has none.
 std::vector<BYTE> ReadVersionResource(const std::wstring& file) {

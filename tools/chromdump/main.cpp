@@ -11,7 +11,7 @@
 #include <fcntl.h>
 #include <io.h>
 #else
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 #endif
 
 #include "chromfile/veltrox_file4.h"

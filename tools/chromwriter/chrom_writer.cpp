@@ -3,8 +3,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "chromfile/utf8_text.h"
-#include "tools/json/number_text.h"
+#include "text/number_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/gendb/command_line.h"
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 
 #include <charconv>
 #include <exception>

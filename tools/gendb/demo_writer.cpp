@@ -1,6 +1,6 @@
 #include "tools/gendb/demo_writer.h"
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 #include "tools/chromwriter/chrom_writer.h"
 #include "tools/gendb/host_database.h"
 #include "tools/gendb/synthetic_chromatogram.h"

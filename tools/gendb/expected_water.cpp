@@ -1,5 +1,7 @@
 #include "tools/gendb/expected_water.h"
 
+#include "calc/calc_messages.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -14,12 +16,11 @@ struct RoleHeights {
     double difference = 0.0;
 };
 
-const wchar_t* const kLevelMessages[] = {
-    L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 2 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 3 не пройдена (11.1 4в)",
-    L"Проверка градуировочного раствора 4 не пройдена (11.1 4в)",
-};
+// The calculation's error list line for a failed check (in the calculation's order), as the tools print it.
+std::wstring CheckFailed(std::size_t check)
+{
+    return calcmessages::CheckFailedText(check, &BuiltInText);
+}
 
 } // namespace
 
@@ -80,20 +81,20 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
     ExpectedResult result;
     for (int i = 0; i < 4; ++i) {
         if (spread[i] > 10.0)
-            result.errors.push_back(kLevelMessages[i]);
+            result.errors.push_back(CheckFailed(static_cast<std::size_t>(i)));
     }
     if ((driedMax - driedMin) / driedMean * 100.0 > 12.0)
-        result.errors.push_back(L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)");
+        result.errors.push_back(CheckFailed(4));
     const double kMax = std::max({k[0], k[1], k[2], k[3]});
     const double kMin = std::min({k[0], k[1], k[2], k[3]});
     if ((kMax - kMin) / kMean * 100.0 > 14.0)
-        result.errors.push_back(L"Проверка приемлемости градуировочного коэффициента не пройдена (11.2)");
+        result.errors.push_back(CheckFailed(5));
     // The analysis enters as the mean of its heights; a missing dried extractant subtracts nothing.
     const double driedAnalysisMean = driedAnalysis.count == 0 ? 0.0 : driedAnalysis.sum / driedAnalysis.count;
     result.water = ((kMean * d.portionMass) / d.sampleMass) * (sample.sum / sample.count - driedAnalysisMean);
     if (driedAnalysis.difference > 10.0)
-        result.errors.push_back(L"Проверка осушенного экстрагента в анализе не пройдена (11.1 4б)");
+        result.errors.push_back(CheckFailed(6));
     if (sample.difference > 10.0)
-        result.errors.push_back(L"Проверка воды в анализе не пройдена (11.1 4г)");
+        result.errors.push_back(CheckFailed(7));
     return result;
 }

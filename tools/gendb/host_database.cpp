@@ -1,6 +1,6 @@
 #include "tools/gendb/host_database.h"
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 
 #include <sqlite3.h>
 

@@ -4,7 +4,7 @@
 // gendb --db PATH --files DIR [--stored-folder TEXT] [--expected PATH] [--apart-level 1..4] [--apart PERCENT]
 //       [--samples N] [--seed N] [--first-id N] [--foreign-peak ID]
 
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 #include "tools/chromwriter/chrom_writer.h"
 #include "tools/gendb/command_line.h"
 #include "tools/gendb/demo_writer.h"

@@ -1,7 +1,7 @@
 #include "tools/json/json_writer.h"
 
-#include "chromfile/utf8_text.h"
-#include "tools/json/number_text.h"
+#include "text/number_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 

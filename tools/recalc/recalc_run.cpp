@@ -4,6 +4,8 @@
 #include "db/database_connection.h"
 #include "db/handle.h"
 #include "db/load_assay.h"
+#include "strings/string_ids.h"
+#include "strings/texts.h"
 #include "tools/json/json_writer.h"
 
 #include <string_view>
@@ -64,7 +66,7 @@ void WriteChecks(JsonWriter& json, const CalcDetails& details)
         json.Key("clause");
         json.String(calcmessages::kChecks[i].clause);
         json.Key("subject");
-        json.String(calcmessages::kChecks[i].subject);
+        json.String(BuiltInText(calcmessages::kChecks[i].subject));
         json.Key("value");
         json.Double(check.value);
         json.Key("limit");
@@ -157,7 +159,7 @@ RecalcReport RunRecalc(const RecalcRequest& request)
         for (uint32_t id : request.ids) {
             std::wstring fileError;
             std::optional<DataBase::SqlException> databaseError;
-            const int index = LoadAssay(handle, report.sampleSet, id, &fileError, &databaseError);
+            const int index = LoadAssay(handle, report.sampleSet, id, &BuiltInText, &fileError, &databaseError);
             // Whatever was read before, a calculation over part of the ids asked for is no result.
             if (databaseError)
                 throw *databaseError;
@@ -169,9 +171,9 @@ RecalcReport RunRecalc(const RecalcRequest& request)
         }
     }
     for (AssayEntry& entry : report.sampleSet)
-        AssignRole(entry);
+        AssignRole(entry, &BuiltInText);
     StopRecorder recorder;
-    WaterCalculator calculator;
+    WaterCalculator calculator(&BuiltInText);
     calculator.bind(report.sampleSet, report.form, report.results, recorder);
     calculator.calculate();
     report.stopped = recorder.stopped;
@@ -188,7 +190,7 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     WriteErrors(json, report.form.errorText);
     json.Key("stopped");
     if (report.stopped)
-        json.String(kNoWaterMessage);
+        json.String(BuiltInText(IDS_NO_WATER));
     else
         json.Null();
     json.Key("results");

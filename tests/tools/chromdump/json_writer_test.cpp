@@ -1,67 +1,12 @@
-// The tools' JSON spelling: "%.17g" numbers without the C runtime, and strings with only the required escapes.
+// The tools' JSON spelling: strings with only the required escapes, numbers as the text library writes them.
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <limits>
-#include <random>
 
 #include "tools/json/json_writer.h"
-#include "tools/json/number_text.h"
 
 namespace {
-
-struct NumberCase {
-    double value;
-    const char* text;
-};
-
-class NumberText : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberText, SpelledAsPercent17g)
-{
-    EXPECT_EQ(FormatDouble17g(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, NumberText,
-    ::testing::Values(NumberCase{4, "4"}, NumberCase{0.1, "0.10000000000000001"}, NumberCase{-0.0, "-0"},
-                      NumberCase{0.0, "0"}, NumberCase{1.5, "1.5"}, NumberCase{-100, "-100"},
-                      NumberCase{1e-4, "0.0001"}, NumberCase{1e-5, "1.0000000000000001e-05"},
-                      NumberCase{1e16, "10000000000000000"}, NumberCase{1e17, "1e+17"},
-                      NumberCase{123456789012345678.0, "1.2345678901234568e+17"}, NumberCase{1e21, "1e+21"},
-                      NumberCase{0.3, "0.29999999999999999"}, NumberCase{2.0 / 3.0, "0.66666666666666663"},
-                      NumberCase{9.9999999999999995e-5, "9.9999999999999991e-05"},
-                      NumberCase{99999999999999999.0, "1e+17"}, NumberCase{1e100, "1e+100"},
-                      NumberCase{5e-324, "4.9406564584124654e-324"},
-                      NumberCase{DBL_MAX, "1.7976931348623157e+308"},
-                      NumberCase{-DBL_MAX, "-1.7976931348623157e+308"},
-                      NumberCase{static_cast<double>(3.4028235e38f), "3.4028234663852886e+38"},
-                      NumberCase{std::numeric_limits<double>::quiet_NaN(), "nan"},
-                      NumberCase{-std::numeric_limits<double>::quiet_NaN(), "nan"},
-                      NumberCase{std::numeric_limits<double>::infinity(), "inf"},
-                      NumberCase{-std::numeric_limits<double>::infinity(), "-inf"}));
-
-#ifndef _WIN32
-// glibc's printf is correctly rounded and C99 in its spelling: it must agree on any finite value.
-TEST(NumberText, AgreesWithGlibcOnRandomBits)
-{
-    std::mt19937_64 random(12345);
-    for (int i = 0; i < 200000; ++i) {
-        const uint64_t bits = random();
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        if (!std::isfinite(value))
-            continue;
-        char expected[64];
-        std::snprintf(expected, sizeof expected, "%.17g", value);
-        ASSERT_EQ(FormatDouble17g(value), expected) << "bits " << bits;
-    }
-}
-#endif
 
 struct StringCase {
     std::wstring text;

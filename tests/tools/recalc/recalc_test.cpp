@@ -4,10 +4,10 @@
 #include "tests/db/database_fault_table.h"
 #include "tests/db/host_rows.h"
 #include "tests/db/scratch_database.h"
+#include "text/number_text.h"
 #include "tools/gendb/demo_writer.h"
 #include "tools/gendb/determination.h"
 #include "tools/gendb/expected_water.h"
-#include "tools/json/number_text.h"
 
 #include <gtest/gtest.h>
 

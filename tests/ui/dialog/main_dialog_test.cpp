@@ -3,7 +3,7 @@
 
 #include "dialogkit/tool_tip_ctrl.h"
 #include "res/dialog_ids.h"
-#include "res/resource.h"
+#include "strings/string_ids.h"
 
 #include <commctrl.h>
 

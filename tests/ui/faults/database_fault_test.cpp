@@ -4,10 +4,10 @@
 
 #include "tests/ui/faults/fault_dialog.h"
 
-#include "chromfile/utf8_text.h"
 #include "res/dialog_ids.h"
 #include "tests/db/database_fault_table.h"
 #include "tests/db/host_rows.h"
+#include "text/utf8_text.h"
 
 #include <map>
 #include <string>

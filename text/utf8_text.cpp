@@ -1,4 +1,4 @@
-#include "chromfile/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -25,6 +25,44 @@ int SequenceLength(unsigned char lead, uint32_t& bits)
     if (lead >= 0xE0 && lead < 0xF0) { bits = lead & 0x0F; return 3; }
     if (lead >= 0xF0 && lead < 0xF5) { bits = lead & 0x07; return 4; }
     return 0;
+}
+
+// The code point of the sequence at bytes[i], and its length; 0 when no sequence starts there.
+int DecodeAt(std::string_view bytes, size_t i, uint32_t& codePoint)
+{
+    static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const int length = SequenceLength(static_cast<unsigned char>(bytes[i]), codePoint);
+    if (length == 0 || bytes.size() - i < static_cast<size_t>(length))
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    return codePoint >= kSmallest[length] && codePoint <= 0x10FFFF ? length : 0;
+}
+
+// Decodes bytes into out; a byte that starts no sequence gives U+FFFD, or ends the decoding with false when
+// strict.
+bool Decode(std::string_view bytes, std::wstring& out, bool strict)
+{
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        uint32_t codePoint = 0;
+        const int length = DecodeAt(bytes, i, codePoint);
+        if (length == 0) {
+            if (strict)
+                return false;
+            out.push_back(static_cast<wchar_t>(kReplacement));
+            ++i;
+        } else {
+            AppendWide(out, codePoint);
+            i += static_cast<size_t>(length);
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -60,26 +98,15 @@ std::string Utf8FromWide(std::wstring_view text)
 
 std::wstring WideFromUtf8(std::string_view bytes)
 {
-    static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
     std::wstring out;
-    out.reserve(bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        uint32_t codePoint = 0;
-        const int length = SequenceLength(static_cast<unsigned char>(bytes[i]), codePoint);
-        bool valid = length > 0 && i + length <= bytes.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(bytes[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        if (valid && codePoint >= kSmallest[length] && codePoint <= 0x10FFFF) {
-            AppendWide(out, codePoint);
-            i += length;
-        } else {
-            out.push_back(static_cast<wchar_t>(kReplacement));
-            ++i;
-        }
-    }
+    Decode(bytes, out, false);
+    return out;
+}
+
+std::optional<std::wstring> WideFromStrictUtf8(std::string_view bytes)
+{
+    std::wstring out;
+    if (!Decode(bytes, out, true))
+        return std::nullopt;
     return out;
 }

@@ -1,0 +1,25 @@
+#pragma once
+// Number texts made and read by code of our own, the same on every target: the old C runtime that MinGW
+// links prints NaN and infinities in its own way and its scanf knows neither, while a field must read back
+// what it shows. A finite value is written as C's printf writes it (std::to_chars with a precision is
+// specified so: rounded from the double's exact binary value, "-0" for negative zero); a NaN of either sign
+// is "nan", the infinities "inf" and "-inf".
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// As "%.*f" with the given number of decimals (6 when negative, at most 40).
+std::wstring FormatFixed(double value, int decimals);
+
+// As "%.*g" with the given number of significant digits (6 when negative, at most 40).
+std::wstring FormatGeneral(double value, int precision);
+
+// As "%.17g", in bytes ("4", "0.10000000000000001", "1.0000000000000001e-05"): seventeen digits tell every
+// double from every other.
+std::string FormatDouble17g(double value);
+
+// As sscanf's "%lf" would read it: leading white space skipped, the longest number at the start taken
+// (decimal, "inf", "infinity", "nan", "nan(...)", any case, with an optional sign), the rest ignored.
+// Values beyond the double range give an infinity or a zero of the number's sign. Nothing readable: none.
+std::optional<double> ParseNumber(std::wstring_view text);
