@@ -6,8 +6,7 @@
 
 #include <cstdint>
 
-inline int64_t MinorPageFaults()
-{
+inline int64_t MinorPageFaults() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_minflt;

@@ -15,12 +15,10 @@
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
+            if (run.error_occurred) continue;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type == Run::RT_Iteration || median)
                 times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
@@ -28,8 +26,7 @@ public:
     }
 
     // Prints "measured / baseline (what): R real, C CPU" when both ran.
-    void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const
-    {
+    void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const {
         PrintRatioLine(times_, measured, baseline, what);
     }
 

@@ -11,13 +11,11 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& prefix)
         : path_(std::filesystem::temp_directory_path() /
-                (prefix + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
-    {
+                (prefix + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()))) {
         std::filesystem::create_directories(path_);
     }
 
-    ~ScratchFolder()
-    {
+    ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }

@@ -35,8 +35,7 @@ inline constexpr std::array<CheckText, 8> kChecks{{
 }};
 
 // The error list's line for a failed check (an index of kChecks), without its line end.
-inline std::wstring CheckFailedText(std::size_t check, TextSource texts)
-{
+inline std::wstring CheckFailedText(std::size_t check, TextSource texts) {
     return FormatText(texts(kChecks[check].failed), {kChecks[check].clause});
 }
 

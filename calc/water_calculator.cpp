@@ -18,14 +18,14 @@ constexpr std::size_t kLevels = 4;
 
 // Water content of calibration solution i is its factor divided by its solvent mass.
 constexpr std::array<double, kLevels> kWaterFactors{0.998, 0.998, 1.996, 2.994};
-constexpr std::array<double FormValues::*, kLevels> kSolventMass{&FormValues::m1, &FormValues::m2,
-                                                                 &FormValues::m3, &FormValues::m4};
-constexpr std::array<double CalcResults::*, kLevels> kMassCopy{&CalcResults::m1, &CalcResults::m2,
-                                                               &CalcResults::m3, &CalcResults::m4};
-constexpr std::array<double CalcResults::*, kLevels> kContent{&CalcResults::c1, &CalcResults::c2,
-                                                              &CalcResults::c3, &CalcResults::c4};
-constexpr std::array<double CalcResults::*, kLevels> kCoefficient{&CalcResults::k1, &CalcResults::k2,
-                                                                  &CalcResults::k3, &CalcResults::k4};
+constexpr std::array<double FormValues::*, kLevels> kSolventMass{&FormValues::m1, &FormValues::m2, &FormValues::m3,
+                                                                 &FormValues::m4};
+constexpr std::array<double CalcResults::*, kLevels> kMassCopy{&CalcResults::m1, &CalcResults::m2, &CalcResults::m3,
+                                                               &CalcResults::m4};
+constexpr std::array<double CalcResults::*, kLevels> kContent{&CalcResults::c1, &CalcResults::c2, &CalcResults::c3,
+                                                              &CalcResults::c4};
+constexpr std::array<double CalcResults::*, kLevels> kCoefficient{&CalcResults::k1, &CalcResults::k2, &CalcResults::k3,
+                                                                  &CalcResults::k4};
 constexpr std::array<double CalcResults::*, kLevels> kLevelSpread{&CalcResults::spread1, &CalcResults::spread2,
                                                                   &CalcResults::spread3, &CalcResults::spread4};
 
@@ -54,8 +54,7 @@ struct DriedCalibrationHeights {
     double minimum = kMinimumStart;
     double mean = 0.0;
 
-    void add(double h)
-    {
+    void add(double h) {
         maximum = std::max(maximum, h);
         minimum = std::min(minimum, h);
         sum = sum + h;
@@ -70,11 +69,9 @@ struct LevelHeights {
     double sum = 0.0;
     double difference = 0.0;
 
-    void add(double h)
-    {
+    void add(double h) {
         ++count;
-        if (count == 2)
-            difference = std::fabs(sum - h);
+        if (count == 2) difference = std::fabs(sum - h);
         sum = sum + h;
     }
 };
@@ -89,11 +86,9 @@ struct AnalysisHeights {
     // The heights enter the water value as their mean; a role with none contributes nothing.
     double mean() const { return count == 0 ? 0.0 : sum / static_cast<double>(count); }
 
-    void add(double h)
-    {
+    void add(double h) {
         ++count;
-        if (count == 2)
-            relativeDifference = std::fabs(sum - h) / ((h + sum) * kHalf) * kPercent;
+        if (count == 2) relativeDifference = std::fabs(sum - h) / ((h + sum) * kHalf) * kPercent;
         sum = sum + h;
     }
 };
@@ -107,48 +102,56 @@ struct Accumulators {
     // Water peaks counted per role, in role order.
     std::array<std::size_t, kRoles> counts{};
 
-    void add(AssayRole role, double h)
-    {
+    void add(AssayRole role, double h) {
         ++counts[static_cast<std::size_t>(role)];
         switch (role) {
-        case AssayRole::DriedCalibration: driedCalibration.add(h); return;
-        case AssayRole::Calibration1: levels[0].add(h); return;
-        case AssayRole::Calibration2: levels[1].add(h); return;
-        case AssayRole::Calibration3: levels[2].add(h); return;
-        case AssayRole::Calibration4: levels[3].add(h); return;
-        case AssayRole::DriedAnalysis: driedAnalysis.add(h); return;
-        case AssayRole::Analysis: analysis.add(h); return;
+        case AssayRole::DriedCalibration:
+            driedCalibration.add(h);
+            return;
+        case AssayRole::Calibration1:
+            levels[0].add(h);
+            return;
+        case AssayRole::Calibration2:
+            levels[1].add(h);
+            return;
+        case AssayRole::Calibration3:
+            levels[2].add(h);
+            return;
+        case AssayRole::Calibration4:
+            levels[3].add(h);
+            return;
+        case AssayRole::DriedAnalysis:
+            driedAnalysis.add(h);
+            return;
+        case AssayRole::Analysis:
+            analysis.add(h);
+            return;
         }
     }
 };
 
 // Only the Latin letters A to Z fold: Cyrillic must match exactly, so "Вода" is not water.
-wchar_t FoldLatin(wchar_t c)
-{
+wchar_t FoldLatin(wchar_t c) {
     return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
-bool IsWater(std::wstring_view name)
-{
+bool IsWater(std::wstring_view name) {
     return std::equal(name.begin(), name.end(), kWaterName.begin(), kWaterName.end(),
                       [](wchar_t a, wchar_t b) { return FoldLatin(a) == FoldLatin(b); });
 }
 
 // Appends one line and its line end.
-void AppendMessage(std::wstring& errorText, std::wstring_view line)
-{
+void AppendMessage(std::wstring& errorText, std::wstring_view line) {
     errorText += line;
     errorText += L"\r\n";
 }
 
 // Adds every water height of the set to its role's accumulator. Answers the line that names the first named
 // peak that is not water, where the calculation has to stop; an empty text when there is none.
-std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights, TextSource texts)
-{
+std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights, TextSource texts) {
     for (const AssayEntry& entry : sampleSet) {
         for (const PeakRecord& peak : entry.peaks) {
-            if (peak.name.empty())
-                continue;
+            if (peak.name.empty()) continue;
             if (!IsWater(peak.name)) {
                 std::wstring_view file = entry.filename;
                 if (const std::size_t slash = file.find_last_of(L"\\/"); slash != std::wstring_view::npos)
@@ -163,8 +166,7 @@ std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heigh
     return {};
 }
 
-bool Positive(double mass)
-{
+bool Positive(double mass) {
     return mass > 0.0;
 }
 
@@ -172,8 +174,7 @@ bool Positive(double mass)
 // that are not above zero, roles whose water peaks are not the count the method needs, chromatograms whose
 // sample name gave them no role. Answers whether the water value can be computed.
 bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, const Accumulators& heights,
-                        TextSource texts, std::wstring& errorText)
-{
+                        TextSource texts, std::wstring& errorText) {
     bool computable = true;
     for (std::size_t i = 0; i < kLevels; ++i) {
         if (!Positive(form.*kSolventMass[i])) {
@@ -192,15 +193,13 @@ bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, cons
     for (std::size_t role = 0; role < kRoles; ++role) {
         const std::size_t count = heights.counts[role];
         const bool blank = role == static_cast<std::size_t>(AssayRole::DriedCalibration);
-        if (blank ? count >= 1 : count == 2)
-            continue;
+        if (blank ? count >= 1 : count == 2) continue;
         AppendMessage(errorText, FormatText(texts(blank ? IDS_INCOMPLETE_AT_LEAST_ONE : IDS_INCOMPLETE_TWO),
                                             {RoleText(static_cast<AssayRole>(role), texts), std::to_wstring(count)}));
     }
     // A level or the sample without a height leaves nothing to compute with; a missing blank only
     // leaves the blank out, as the method's own example does.
-    for (const LevelHeights& level : heights.levels)
-        computable = computable && level.count > 0;
+    for (const LevelHeights& level : heights.levels) computable = computable && level.count > 0;
     computable = computable && heights.analysis.count > 0;
     for (const AssayEntry& entry : sampleSet) {
         if (!HasRoleRule(entry.sample)) {
@@ -214,41 +213,41 @@ bool AppendCompleteness(const SampleSet& sampleSet, const FormValues& form, cons
 // Whether the set held what each check compares: two injections of a level, of the dried extractant or the
 // sample in the analysis; one of the dried extractant in the calibration; the coefficients need every level,
 // the blank and all four solvent masses.
-std::array<bool, kChecks> ChecksMeasured(const FormValues& form, const Accumulators& heights)
-{
+std::array<bool, kChecks> ChecksMeasured(const FormValues& form, const Accumulators& heights) {
     const auto& counts = heights.counts;
     const auto count = [&counts](AssayRole role) { return counts[static_cast<std::size_t>(role)]; };
     bool coefficients = count(AssayRole::DriedCalibration) >= 1;
     for (std::size_t i = 0; i < kLevels; ++i)
         coefficients = coefficients && heights.levels[i].count >= 1 && Positive(form.*kSolventMass[i]);
-    return {heights.levels[0].count >= 2, heights.levels[1].count >= 2,           heights.levels[2].count >= 2,
-            heights.levels[3].count >= 2, count(AssayRole::DriedCalibration) >= 1, coefficients,
-            count(AssayRole::DriedAnalysis) >= 2, count(AssayRole::Analysis) >= 2};
+    return {heights.levels[0].count >= 2,
+            heights.levels[1].count >= 2,
+            heights.levels[2].count >= 2,
+            heights.levels[3].count >= 2,
+            count(AssayRole::DriedCalibration) >= 1,
+            coefficients,
+            count(AssayRole::DriedAnalysis) >= 2,
+            count(AssayRole::Analysis) >= 2};
 }
 
-} // namespace
+}  // namespace
 
 void WaterCalculator::bind(const SampleSet& sampleSet, FormValues& form, CalcResults& results,
-                           NoWaterReporter& reporter)
-{
+                           NoWaterReporter& reporter) {
     sampleSet_ = &sampleSet;
     form_ = &form;
     results_ = &results;
     reporter_ = &reporter;
 }
 
-void WaterCalculator::calculate()
-{
-    if (sampleSet_ == nullptr)
-        return;
+void WaterCalculator::calculate() {
+    if (sampleSet_ == nullptr) return;
     FormValues& form = *form_;
     CalcResults& results = *results_;
 
     results = CalcResults{};
     for (std::size_t i = 0; i < kLevels; ++i) {
         const double mass = form.*kSolventMass[i];
-        if (mass > 0.0)
-            results.*kContent[i] = kWaterFactors[i] / mass;
+        if (mass > 0.0) results.*kContent[i] = kWaterFactors[i] / mass;
         results.*kMassCopy[i] = mass;
     }
 
@@ -283,8 +282,8 @@ void WaterCalculator::calculate()
     results.dryAnalysisSpread = heights.driedAnalysis.relativeDifference;
     results.waterSpread = heights.analysis.relativeDifference;
 
-    const std::array<double, kChecks> values{results.spread1,   results.spread2,           results.spread3,
-                                             results.spread4,   results.drySpread,         results.kSpread,
+    const std::array<double, kChecks> values{results.spread1,           results.spread2,    results.spread3,
+                                             results.spread4,           results.drySpread,  results.kSpread,
                                              results.dryAnalysisSpread, results.waterSpread};
     const std::array<bool, kChecks> measured = ChecksMeasured(form, heights);
     CalcDetails& details = results.details;
@@ -292,8 +291,7 @@ void WaterCalculator::calculate()
     for (std::size_t i = 0; i < kChecks; ++i) {
         // A value that is not a number exceeds nothing: no message, and the check is not judged either.
         const bool exceeded = values[i] > kLimits[i];
-        if (exceeded)
-            AppendMessage(form.errorText, calcmessages::CheckFailedText(i, texts_));
+        if (exceeded) AppendMessage(form.errorText, calcmessages::CheckFailedText(i, texts_));
         details.checks[i] = {values[i], kLimits[i], measured[i] && std::isfinite(values[i]), !exceeded};
     }
     details.blank = blank;

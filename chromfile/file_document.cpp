@@ -11,13 +11,11 @@ namespace {
 using PeakTable = std::vector<PeakTableItem>;
 
 // Every scalar of the document is the attribute "value" of an element of its own.
-pugi::xml_attribute ValueOf(pugi::xml_node parent, const wchar_t* name)
-{
+pugi::xml_attribute ValueOf(pugi::xml_node parent, const wchar_t* name) {
     return parent.child(name).attribute(L"value");
 }
 
-ColumnRecord ReadColumn(pugi::xml_node column)
-{
+ColumnRecord ReadColumn(pugi::xml_node column) {
     ColumnRecord record;
     record.channel = ValueOf(column, L"channel").as_int();
     record.name = ValueOf(column, L"name").as_string();
@@ -37,8 +35,7 @@ ColumnRecord ReadColumn(pugi::xml_node column)
     return record;
 }
 
-PeakTableItem ReadItem(pugi::xml_node item)
-{
+PeakTableItem ReadItem(pugi::xml_node item) {
     PeakTableItem peak;
     peak.front = ValueOf(item, L"front").as_double();
     peak.back = ValueOf(item, L"back").as_double();
@@ -60,8 +57,7 @@ PeakTableItem ReadItem(pugi::xml_node item)
 
 // Fields met again take the later value; columns and unknown elements accumulate in document order. Any
 // other child node, text included, is kept as an extra under its name (empty for text).
-void ReadPassport(pugi::xml_node element, Passport& passport)
-{
+void ReadPassport(pugi::xml_node element, Passport& passport) {
     passport.columns.clear();
     passport.extras.clear();
     for (pugi::xml_node node : element.children()) {
@@ -96,47 +92,38 @@ void ReadPassport(pugi::xml_node element, Passport& passport)
 
 // Fills tables[i], the peak table of channels[i]. A "channel" element goes to the first record with its
 // number; one that repeats a number replaces the earlier table.
-void ReadChannels(pugi::xml_node element, const std::vector<ChannelRecord>& channels, std::vector<PeakTable>& tables)
-{
+void ReadChannels(pugi::xml_node element, const std::vector<ChannelRecord>& channels, std::vector<PeakTable>& tables) {
     std::unordered_map<uint32_t, size_t> firstWithNumber;
-    for (size_t i = 0; i < channels.size(); ++i)
-        firstWithNumber.emplace(channels[i].number, i);
+    for (size_t i = 0; i < channels.size(); ++i) firstWithNumber.emplace(channels[i].number, i);
 
     for (pugi::xml_node channel : element.children(L"channel")) {
         const pugi::xml_attribute number = ValueOf(channel, L"number");
-        if (number.empty() || number.as_int() < 0)
-            continue;
+        if (number.empty() || number.as_int() < 0) continue;
         const auto found = firstWithNumber.find(static_cast<uint32_t>(number.as_int()));
-        if (found == firstWithNumber.end())
-            continue;
+        if (found == firstWithNumber.end()) continue;
         PeakTable& table = tables[found->second];
         table.clear();
-        for (pugi::xml_node item : channel.child(L"table").children(L"item"))
-            table.push_back(ReadItem(item));
+        for (pugi::xml_node item : channel.child(L"table").children(L"item")) table.push_back(ReadItem(item));
     }
 }
 
-} // namespace
+}  // namespace
 
-bool ReadFileDocument(const char* bytes, size_t size, Passport& passport, std::vector<ChannelRecord>& channels)
-{
+bool ReadFileDocument(const char* bytes, size_t size, Passport& passport, std::vector<ChannelRecord>& channels) {
     try {
         pugi::xml_document document;
-        if (!document.load_buffer(bytes, size, pugi::parse_default, pugi::encoding_utf8))
-            return false;
+        if (!document.load_buffer(bytes, size, pugi::parse_default, pugi::encoding_utf8)) return false;
         const pugi::xml_node root = document.child(L"root");
 
         // Read into copies first, so that running out of memory halfway leaves the targets as they were.
         Passport readPassport = passport;
         ReadPassport(root.child(L"passport"), readPassport);
         std::vector<PeakTable> tables(channels.size());
-        for (size_t i = 0; i < channels.size(); ++i)
-            tables[i] = channels[i].table;
+        for (size_t i = 0; i < channels.size(); ++i) tables[i] = channels[i].table;
         ReadChannels(root.child(L"channels"), channels, tables);
 
         passport = std::move(readPassport);
-        for (size_t i = 0; i < channels.size(); ++i)
-            channels[i].table = std::move(tables[i]);
+        for (size_t i = 0; i < channels.size(); ++i) channels[i].table = std::move(tables[i]);
         return true;
     } catch (const std::bad_alloc&) {
         return false;

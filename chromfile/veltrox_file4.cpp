@@ -19,24 +19,20 @@ constexpr size_t kHeaderSize = 16;
 constexpr size_t kBlockHeaderSize = 32;
 
 template <typename T>
-T Field(const unsigned char* bytes)
-{
+T Field(const unsigned char* bytes) {
     T value;
     std::memcpy(&value, bytes, sizeof value);
     return value;
 }
 
 // Size of a seekable stream, leaving it at its start; -1 when it cannot be told.
-int64_t StreamSize(std::FILE* file)
-{
+int64_t StreamSize(std::FILE* file) {
 #ifdef _WIN32
-    if (_fseeki64(file, 0, SEEK_END) != 0)
-        return -1;
+    if (_fseeki64(file, 0, SEEK_END) != 0) return -1;
     const int64_t size = _ftelli64(file);
     return _fseeki64(file, 0, SEEK_SET) == 0 ? size : -1;
 #else
-    if (fseeko(file, 0, SEEK_END) != 0)
-        return -1;
+    if (fseeko(file, 0, SEEK_END) != 0) return -1;
     const int64_t size = ftello(file);
     return fseeko(file, 0, SEEK_SET) == 0 ? size : -1;
 #endif
@@ -48,8 +44,7 @@ class FileCursor {
 public:
     FileCursor(std::FILE* file, int64_t size) : file_(file), size_(size) {}
 
-    bool ReadExactly(void* target, size_t count)
-    {
+    bool ReadExactly(void* target, size_t count) {
         const size_t got = std::fread(target, 1, count, file_);
         position_ += got;
         return got == count;
@@ -64,14 +59,11 @@ private:
 };
 
 // One channel block at the cursor; kLoaded and the record appended, or the block's failure code.
-int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
-{
+int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels) {
     unsigned char header[kBlockHeaderSize];
-    if (!cursor.ReadExactly(header, sizeof header))
-        return CVeltroxFile4::kShortBlockHeader;
+    if (!cursor.ReadExactly(header, sizeof header)) return CVeltroxFile4::kShortBlockHeader;
     const uint64_t count = Field<uint64_t>(header + 24);
-    if ((count >> 32) != 0)
-        return CVeltroxFile4::kBadSampleCount;
+    if ((count >> 32) != 0) return CVeltroxFile4::kBadSampleCount;
     // Checked before anything is reserved: a count larger than the bytes left can never be satisfied.
     if (cursor.Remaining() < 0 || count > static_cast<uint64_t>(cursor.Remaining()) / sizeof(float))
         return CVeltroxFile4::kBadSampleCount;
@@ -83,8 +75,7 @@ int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
     // A count the file can satisfy may still not fit the process: a 32-bit host reading a file of hundreds of
     // megabytes, or of more than a vector can index there. Its samples cannot be read, as with a count the
     // file cannot satisfy.
-    if (count > channel.samples.max_size())
-        return CVeltroxFile4::kBadSampleCount;
+    if (count > channel.samples.max_size()) return CVeltroxFile4::kBadSampleCount;
     try {
         channel.samples.resize(static_cast<size_t>(count));
     } catch (const std::bad_alloc&) {
@@ -103,11 +94,9 @@ int32_t ReadBlock(FileCursor& cursor, std::vector<ChannelRecord>& channels)
 }
 
 // The document part from the cursor to the end of the file, read in one go.
-bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRecord>& channels)
-{
+bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRecord>& channels) {
     const int64_t length = cursor.Remaining();
-    if (length < 0 || static_cast<uint64_t>(length) > std::numeric_limits<size_t>::max())
-        return false;
+    if (length < 0 || static_cast<uint64_t>(length) > std::numeric_limits<size_t>::max()) return false;
     std::vector<char> bytes;
     try {
         bytes.resize(static_cast<size_t>(length));
@@ -118,10 +107,9 @@ bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRec
            ReadFileDocument(bytes.data(), bytes.size(), passport, channels);
 }
 
-} // namespace
+}  // namespace
 
-int32_t CVeltroxFile4::Load(const wchar_t* path)
-{
+int32_t CVeltroxFile4::Load(const wchar_t* path) {
     FilePtr file;
     // Elsewhere than Windows the name is converted first; a name that finds no memory cannot be opened.
     try {
@@ -129,25 +117,19 @@ int32_t CVeltroxFile4::Load(const wchar_t* path)
     } catch (const std::bad_alloc&) {
         return kCannotOpen;
     }
-    if (!file)
-        return kCannotOpen;
+    if (!file) return kCannotOpen;
     return Read(file.get(), path);
 }
 
-int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path)
-{
+int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path) {
     const int64_t size = StreamSize(file);
-    if (size < 0)
-        return kCannotOpen;
+    if (size < 0) return kCannotOpen;
     FileCursor cursor(file, size);
 
     unsigned char header[kHeaderSize];
-    if (!cursor.ReadExactly(header, sizeof header))
-        return kNoHeader;
-    if (header[0] != 'S' || header[1] != 'T' || header[2] != 'G')
-        return kBadSignature;
-    if (header[3] > 1)
-        return kBadVersion;
+    if (!cursor.ReadExactly(header, sizeof header)) return kNoHeader;
+    if (header[0] != 'S' || header[1] != 'T' || header[2] != 'G') return kBadSignature;
+    if (header[3] > 1) return kBadVersion;
     version = header[3];
     channels.clear();
 
@@ -155,8 +137,7 @@ int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path)
     const uint64_t documentOffset = Field<uint64_t>(header + 8);
     while (cursor.Position() < documentOffset) {
         const int32_t result = ReadBlock(cursor, channels);
-        if (result != kLoaded)
-            return result;
+        if (result != kLoaded) return result;
     }
     // The passport's path is copied before the document is read, so that a copy without memory fails the
     // document part with the passport untouched, and a document read in full is never left without it.
@@ -166,8 +147,7 @@ int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path)
     } catch (const std::bad_alloc&) {
         return kBadDocument;
     }
-    if (!ReadDocument(cursor, passport, channels))
-        return kBadDocument;
+    if (!ReadDocument(cursor, passport, channels)) return kBadDocument;
     passport.path.swap(passportPath);
     return kLoaded;
 }

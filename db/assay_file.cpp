@@ -6,8 +6,7 @@
 
 #include <utility>
 
-AssayFile::AssayFile(AssayEntry& entry, TextSource texts)
-{
+AssayFile::AssayFile(AssayEntry& entry, TextSource texts) {
     loaded_ = file_.Load(entry.filename.c_str()) == CVeltroxFile4::kLoaded;
     if (loaded_)
         entry.channels = std::move(file_.channels);
@@ -15,8 +14,7 @@ AssayFile::AssayFile(AssayEntry& entry, TextSource texts)
         loadError_ = FormatText(texts(IDS_FILE_NOT_LOADED), {entry.filename});
 }
 
-void AssayFile::KeepTraces(AssayEntry& entry) const
-{
+void AssayFile::KeepTraces(AssayEntry& entry) const {
     // After a successful load the reader's records live on in the entry, unchanged.
     for (const ChannelRecord& channel : loaded_ ? entry.channels : file_.channels) {
         entry.traces.emplace_back(channel.samples.begin(), channel.samples.end());

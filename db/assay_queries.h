@@ -24,4 +24,4 @@ inline constexpr wchar_t kFileNameStatement[] = L"SELECT filename FROM [assay] W
 // to the handler. Throws SqlException.
 void ForEachAssayFileName(Handle& handle, uint32_t assayId, const std::function<void(const std::wstring&)>& handler);
 
-} // namespace DataBase
+}  // namespace DataBase

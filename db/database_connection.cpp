@@ -3,14 +3,12 @@
 #include <cwchar>
 #include <utility>
 
-DataBaseConnection& DataBaseConnection::Instance()
-{
+DataBaseConnection& DataBaseConnection::Instance() {
     static DataBaseConnection instance;
     return instance;
 }
 
-void DataBaseConnection::SetConnectionUri(const wchar_t* uri)
-{
+void DataBaseConnection::SetConnectionUri(const wchar_t* uri) {
     if (uri == nullptr) {
         uri_.reset();
         return;

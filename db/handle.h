@@ -28,4 +28,4 @@ private:
     std::unique_ptr<sqlite3, Closer> connection_;
 };
 
-} // namespace DataBase
+}  // namespace DataBase

@@ -13,16 +13,13 @@ namespace {
 
 // Appends the peak rows of one assay to its entry; rows without a name are not kept. The id is the one the
 // assay statement matched, bound the same way: the entry's signed copy would miss every id from 2^31 on.
-void ReadPeaks(DataBase::Handle& handle, uint32_t assayId, AssayEntry& entry)
-{
+void ReadPeaks(DataBase::Handle& handle, uint32_t assayId, AssayEntry& entry) {
     auto statement = DataBase::Prepare(handle, DataBase::kPeakStatement);
     statement.BindUnsigned(1, assayId);
     DataBase::ForEachRow<std::wstring, std::wstring, double, double, double, double, int32_t, double, double>(
-        std::move(statement),
-        [&](std::wstring nameid, std::wstring name, double area, double time, double concentration, double height,
-            int32_t channel, double front, double back) {
-            if (name.empty())
-                return;
+        std::move(statement), [&](std::wstring nameid, std::wstring name, double area, double time,
+                                  double concentration, double height, int32_t channel, double front, double back) {
+            if (name.empty()) return;
             PeakRecord peak;
             peak.nameid = std::move(nameid);
             peak.name = std::move(name);
@@ -42,13 +39,10 @@ class AssayRowHandler {
 public:
     AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t requestedId, TextSource texts,
                     std::wstring* fileError)
-        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), texts_(texts), fileError_(fileError)
-    {
-    }
+        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), texts_(texts), fileError_(fileError) {}
 
     void operator()(uint32_t id, int64_t date, std::wstring filename, std::wstring sample, std::wstring mixture,
-                    std::wstring method, int32_t iscalibration)
-    {
+                    std::wstring method, int32_t iscalibration) {
         const int existing = sampleSet_.indexOf(id);
         if (existing >= 0) {
             result_ = existing;
@@ -71,8 +65,7 @@ public:
         // Nothing that allocates comes after the append: an entry in the set is always reported as loaded.
         std::wstring loadError = file.LoadError();
         result_ = sampleSet_.append(std::move(entry));
-        if (fileError_ != nullptr)
-            *fileError_ = std::move(loadError);
+        if (fileError_ != nullptr) *fileError_ = std::move(loadError);
     }
 
     int result() const { return result_; }
@@ -86,15 +79,12 @@ private:
     int result_ = -1;
 };
 
-} // namespace
+}  // namespace
 
 int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextSource texts, std::wstring* fileError,
-              std::optional<DataBase::SqlException>* databaseError)
-{
-    if (fileError != nullptr)
-        fileError->clear();
-    if (databaseError != nullptr)
-        databaseError->reset();
+              std::optional<DataBase::SqlException>* databaseError) {
+    if (fileError != nullptr) fileError->clear();
+    if (databaseError != nullptr) databaseError->reset();
     AssayRowHandler handler(handle, sampleSet, id, texts, fileError);
     try {
         auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
@@ -103,8 +93,7 @@ int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextS
             std::move(statement), std::ref(handler));
     } catch (const DataBase::SqlException& error) {
         // The result says what was loaded; a partly made entry went with the exception.
-        if (databaseError != nullptr)
-            databaseError->emplace(error);
+        if (databaseError != nullptr) databaseError->emplace(error);
     }
     return handler.result();
 }

@@ -10,16 +10,14 @@
 
 namespace DataBase {
 
-Statement PrepareText(Handle& handle, const std::wstring& sql)
-{
+Statement PrepareText(Handle& handle, const std::wstring& sql) {
     const std::u16string text = ToUtf16(sql);
     sqlite3_stmt* prepared = nullptr;
     const int rc = sqlite3_prepare16_v2(handle.get(), text.c_str(), -1, &prepared, nullptr);
     // Owned before anything can throw; null after a failure.
     Statement statement(prepared);
-    if (rc != SQLITE_OK)
-        throw SqlException(sqlite3_errmsg(handle.get()), rc, std::nullopt);
+    if (rc != SQLITE_OK) throw SqlException(sqlite3_errmsg(handle.get()), rc, std::nullopt);
     return statement;
 }
 
-} // namespace DataBase
+}  // namespace DataBase

@@ -18,10 +18,9 @@ Statement PrepareText(Handle& handle, const std::wstring& sql);
 
 // Prepares the text the format gives with its arguments (see FormatSql). The caller owns the statement.
 template <class... Args>
-Statement Prepare(Handle& handle, std::wstring_view format, const Args&... args)
-{
+Statement Prepare(Handle& handle, std::wstring_view format, const Args&... args) {
     const std::array<SqlFormatArg, sizeof...(Args)> formatArgs{SqlFormatArg(args)...};
     return PrepareText(handle, FormatSql(format, formatArgs));
 }
 
-} // namespace DataBase
+}  // namespace DataBase

@@ -42,4 +42,4 @@ private:
     bool missing_;
 };
 
-} // namespace DataBase
+}  // namespace DataBase

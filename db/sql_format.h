@@ -37,4 +37,4 @@ private:
 
 std::wstring FormatSql(std::wstring_view format, std::span<const SqlFormatArg> args);
 
-} // namespace DataBase
+}  // namespace DataBase

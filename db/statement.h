@@ -48,4 +48,4 @@ double Statement::Column<double>(int index) const;
 template <>
 std::wstring Statement::Column<std::wstring>(int index) const;
 
-} // namespace DataBase
+}  // namespace DataBase

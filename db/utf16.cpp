@@ -8,13 +8,16 @@ namespace {
 
 constexpr bool kWideIsUtf16 = sizeof(wchar_t) == sizeof(char16_t);
 
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
-} // namespace
+}  // namespace
 
-std::u16string ToUtf16(std::wstring_view text)
-{
+std::u16string ToUtf16(std::wstring_view text) {
     std::u16string result;
     result.reserve(text.size());
     for (wchar_t ch : text) {
@@ -30,11 +33,9 @@ std::u16string ToUtf16(std::wstring_view text)
     return result;
 }
 
-std::wstring FromUtf16(const void* text)
-{
+std::wstring FromUtf16(const void* text) {
     std::wstring result;
-    if (text == nullptr)
-        return result;
+    if (text == nullptr) return result;
     const auto* units = static_cast<const char16_t*>(text);
     for (std::size_t i = 0; units[i] != 0; ++i) {
         const char32_t unit = units[i];
@@ -49,4 +50,4 @@ std::wstring FromUtf16(const void* text)
     return result;
 }
 
-} // namespace DataBase
+}  // namespace DataBase

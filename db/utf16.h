@@ -14,4 +14,4 @@ std::u16string ToUtf16(std::wstring_view text);
 // A lone surrogate is kept as the code unit it is.
 std::wstring FromUtf16(const void* text);
 
-} // namespace DataBase
+}  // namespace DataBase

@@ -10,6 +10,8 @@ public:
     explicit CButton(HWND button) noexcept { Attach(button); }
 
     // Shows icon on the button (BM_SETIMAGE, IMAGE_ICON); returns the previous icon. The button does not own it.
-    HICON SetIcon(HICON icon) { return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon))); }
+    HICON SetIcon(HICON icon) {
+        return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
+    }
     HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON)); }
 };

@@ -70,8 +70,10 @@ void DDX_Result(CDataExchange* pDX, int id, double value) {
 
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {
     HWND control = pDX->PrepareEditCtrl(id);
-    if (pDX->m_bSaveAndValidate) value = ControlText(control);
-    else SetWindowTextW(control, value.c_str());
+    if (pDX->m_bSaveAndValidate)
+        value = ControlText(control);
+    else
+        SetWindowTextW(control, value.c_str());
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {

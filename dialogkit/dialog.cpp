@@ -95,8 +95,7 @@ bool CDialog::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL CDialog::OnInitDialog() {
-    if (auto rules = dialogkit::LoadLayoutResource(AfxGetResourceHandle(), templateId_))
-        layout_.Start(m_hWnd, *rules);
+    if (auto rules = dialogkit::LoadLayoutResource(AfxGetResourceHandle(), templateId_)) layout_.Start(m_hWnd, *rules);
     UpdateData(false);
     return TRUE;
 }

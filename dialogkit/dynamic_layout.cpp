@@ -73,4 +73,3 @@ void DynamicLayout::Adjust() const {
 }
 
 }  // namespace dialogkit
-

@@ -6,7 +6,9 @@
 class CEdit : public CWnd {
 public:
     // Creates the edit as a child of parent with the given id.
-    bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) { return CreateEx(0, L"EDIT", L"", style, rect, parent, id); }
+    bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+        return CreateEx(0, L"EDIT", L"", style, rect, parent, id);
+    }
 
     // Selects from start to end (0, -1: everything) and, unless noScroll, scrolls the caret into view.
     void SetSel(int start, int end, bool noScroll = false) {

@@ -40,7 +40,8 @@ std::wstring CListCtrl::GetItemText(int index, int subItem) const {
         item.iSubItem = subItem;
         item.pszText = text.data();
         item.cchTextMax = static_cast<int>(capacity);
-        const auto copied = static_cast<size_t>(SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+        const auto copied = static_cast<size_t>(
+            SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
         if (copied + 1 < capacity) {
             text.resize(copied);
             return text;

@@ -20,8 +20,10 @@ CWnd::~CWnd() {
     if (!m_hWnd) return;
     const bool owned = ownsWindow_;
     HWND hwnd = m_hWnd;
-    if (superProc_) UnsubclassWindow();
-    else if (FromHandlePermanent(hwnd) == this) DetachRouted();
+    if (superProc_)
+        UnsubclassWindow();
+    else if (FromHandlePermanent(hwnd) == this)
+        DetachRouted();
     m_hWnd = nullptr;
     if (owned && ::IsWindow(hwnd)) ::DestroyWindow(hwnd);
 }
@@ -89,8 +91,8 @@ LRESULT CALLBACK CWnd::CreationHookProc(int code, WPARAM wParam, LPARAM lParam) 
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                    const RECT& rect, HWND parent, UINT id) {
+bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                    HWND parent, UINT id) {
     if (m_hWnd) return false;
     CREATESTRUCTW cs{};
     cs.dwExStyle = exStyle;
@@ -321,7 +323,8 @@ HWND CWnd::SetFocus() {
 }
 
 HICON CWnd::SetIcon(HICON icon, bool big) {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
 }
 
 HMENU CWnd::GetSystemMenu(bool revert) const {

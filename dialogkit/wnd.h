@@ -38,8 +38,8 @@ public:
 
     // Creates a window whose messages pass through this object from the first one on (WM_NCCREATE);
     // the window is destroyed with the object at the latest.
-    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                  const RECT& rect, HWND parent, UINT id);
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT id);
     bool DestroyWindow() noexcept;
 
     // Messages the window runs before the host's message loop dispatches them (through

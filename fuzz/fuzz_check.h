@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline void FuzzCheck(bool holds, const char* what)
-{
+inline void FuzzCheck(bool holds, const char* what) {
     if (!holds) {
         std::fprintf(stderr, "fuzz check failed: %s\n", what);
         std::abort();

@@ -5,7 +5,9 @@
 
 namespace AssayServices {
 
-bool CanPick() { return HostLink::ServiceExists(HostService::OpenAssayIdDlgEx); }
+bool CanPick() {
+    return HostLink::ServiceExists(HostService::OpenAssayIdDlgEx);
+}
 
 std::vector<uint32_t> Pick(HWND owner) {
     std::vector<int32_t> buffer(static_cast<std::size_t>(kIdBufferCapacity), 0);
@@ -15,7 +17,9 @@ std::vector<uint32_t> Pick(HWND owner) {
     return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
 }
 
-bool CanOpenFile() { return HostLink::ServiceExists(HostService::OpenAssayFile); }
+bool CanOpenFile() {
+    return HostLink::ServiceExists(HostService::OpenAssayFile);
+}
 
 void OpenFile(const std::wstring& fileName) {
     HostLink::CallService(HostService::OpenAssayFile, nullptr, fileName.c_str());

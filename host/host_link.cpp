@@ -7,9 +7,13 @@ const HostInterface* g_host = nullptr;
 
 }  // namespace
 
-void Attach(const HostInterface* host) { g_host = host; }
+void Attach(const HostInterface* host) {
+    g_host = host;
+}
 
-const HostInterface* Host() { return g_host; }
+const HostInterface* Host() {
+    return g_host;
+}
 
 bool ServiceExists(const char* name) {
     return g_host && g_host->ServiceExists && g_host->ServiceExists(name) != 0;

@@ -21,9 +21,13 @@ bool Call(const char* service, const std::wstring& section, const std::wstring& 
 
 }  // namespace
 
-void SetRoot(std::wstring root) { RootText() = std::move(root); }
+void SetRoot(std::wstring root) {
+    RootText() = std::move(root);
+}
 
-const std::wstring& Root() { return RootText(); }
+const std::wstring& Root() {
+    return RootText();
+}
 
 std::wstring MakeKey(const std::wstring& section, const std::wstring& name) {
     std::wstring key;
@@ -43,7 +47,9 @@ bool SetString(const std::wstring& section, const std::wstring& name, const std:
     return Call(HostService::ProfileSetString, section, name, value.c_str());
 }
 
-bool CanSetString() { return HostLink::ServiceExists(HostService::ProfileSetString); }
+bool CanSetString() {
+    return HostLink::ServiceExists(HostService::ProfileSetString);
+}
 
 bool Delete(const std::wstring& section, const std::wstring& name) {
     return Call(HostService::ProfileDelParam, section, name, nullptr);

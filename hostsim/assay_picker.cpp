@@ -23,8 +23,8 @@ constexpr const wchar_t* kColumns[] = {L"Номер", L"Дата", L"Проба"
 DialogTemplate PickerTemplate() {
     DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_CENTER, 420, 240,
                           L"Выбор хроматограмм", 8, L"MS Shell Dlg");
-    dialog.AddControl(WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 7, 7, 406, 204, kListId,
-                      WC_LISTVIEWW, L"");
+    dialog.AddControl(WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 7, 7, 406, 204, kListId, WC_LISTVIEWW,
+                      L"");
     dialog.AddControl(WS_TABSTOP | BS_DEFPUSHBUTTON, 306, 219, 50, 14, IDOK, L"Button", L"OK");
     dialog.AddControl(WS_TABSTOP | BS_PUSHBUTTON, 363, 219, 50, 14, IDCANCEL, L"Button", L"Отмена");
     return dialog;
@@ -147,9 +147,11 @@ private:
         for (const Anchor& anchor : anchors_) {
             const RECT& r = anchor.rect;
             if (anchor.grows)
-                MoveWindow(GetDlgItem(dialog, anchor.id), r.left, r.top, r.right - r.left + dx, r.bottom - r.top + dy, TRUE);
+                MoveWindow(GetDlgItem(dialog, anchor.id), r.left, r.top, r.right - r.left + dx, r.bottom - r.top + dy,
+                           TRUE);
             else
-                MoveWindow(GetDlgItem(dialog, anchor.id), r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+                MoveWindow(GetDlgItem(dialog, anchor.id), r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top,
+                           TRUE);
         }
     }
 

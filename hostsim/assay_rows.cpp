@@ -47,10 +47,10 @@ DataBase::Statement Prepare(sqlite3* connection) {
 std::vector<AssayRow> ReadAssayRows(const std::wstring& databasePath) {
     const Connection connection = OpenReadOnly(databasePath);
     std::vector<AssayRow> rows;
-    DataBase::ForEachRow<int64_t, int64_t, std::wstring, std::wstring, std::wstring>(
-        Prepare(connection.get()), [&rows](int64_t id, int64_t date, std::wstring sample, std::wstring method,
-                                           std::wstring filename) {
-            rows.push_back({static_cast<uint32_t>(id), date, std::move(sample), std::move(method), std::move(filename)});
-        });
+    DataBase::ForEachRow<int64_t, int64_t, std::wstring, std::wstring,
+                         std::wstring>(Prepare(connection.get()), [&rows](int64_t id, int64_t date, std::wstring sample,
+                                                                          std::wstring method, std::wstring filename) {
+        rows.push_back({static_cast<uint32_t>(id), date, std::move(sample), std::move(method), std::move(filename)});
+    });
     return rows;
 }

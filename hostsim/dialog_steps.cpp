@@ -24,7 +24,9 @@ constexpr int kReportButton = 1023;
 constexpr UINT kAboutCommand = 0x0010;
 constexpr int kListColumns = 6;
 
-HWND Dialog(StepContext& context) { return FindPluginDialog(context.window.Handle()); }
+HWND Dialog(StepContext& context) {
+    return FindPluginDialog(context.window.Handle());
+}
 
 // "step" alone for an empty text, else "step text", escaped.
 void WriteText(const std::wstring& step, const std::wstring& text) {
@@ -62,7 +64,9 @@ void Text(StepContext& context, const std::wstring& arguments) {
     WriteText(L"text " + arguments, WindowText(DialogControl(Dialog(context), arguments)));
 }
 
-HWND List(StepContext& context) { return DialogControl(Dialog(context), std::to_wstring(kListId)); }
+HWND List(StepContext& context) {
+    return DialogControl(Dialog(context), std::to_wstring(kListId));
+}
 
 std::wstring CellText(HWND list, int row, int column) {
     std::wstring text(64, L'\0');
@@ -71,7 +75,8 @@ std::wstring CellText(HWND list, int row, int column) {
         item.iSubItem = column;
         item.pszText = text.data();
         item.cchTextMax = static_cast<int>(text.size());
-        const auto length = static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        const auto length = static_cast<size_t>(
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < text.size()) {
             text.resize(length);
             return text;
@@ -86,7 +91,8 @@ void Rows(StepContext& context, const std::wstring&) {
     for (int row = 0; row < count; ++row) {
         std::wstring line = L"row " + std::to_wstring(row);
         for (int column = 0; column < kListColumns; ++column) line += L"\t" + EscapeText(CellText(list, row, column));
-        const auto state = static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+        const auto state =
+            static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
         line += (state >> 12) == 2 ? L"\tchecked=1" : L"\tchecked=0";
         WriteLine(line);
     }
@@ -120,7 +126,8 @@ void Check(StepContext& context, const std::wstring& arguments) {
     if (words.size() != 2) throw StepError("check needs a row and 0 or 1");
     HWND list = List(context);
     const int row = ParseInt(words[0]);
-    if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) throw StepError("no row " + Utf8FromWide(words[0]));
+    if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)))
+        throw StepError("no row " + Utf8FromWide(words[0]));
     SetRowState(list, row, INDEXTOSTATEIMAGEMASK(ParseInt(words[1]) ? 2 : 1), LVIS_STATEIMAGEMASK);
     PumpPending(context.state);
 }
@@ -130,14 +137,18 @@ void Show(StepContext& context, int command) {
     PumpPending(context.state);
 }
 
-void Maximize(StepContext& context, const std::wstring&) { Show(context, SW_MAXIMIZE); }
-void Restore(StepContext& context, const std::wstring&) { Show(context, SW_RESTORE); }
+void Maximize(StepContext& context, const std::wstring&) {
+    Show(context, SW_MAXIMIZE);
+}
+void Restore(StepContext& context, const std::wstring&) {
+    Show(context, SW_RESTORE);
+}
 
 void Rect(StepContext& context, const std::wstring&) {
     RECT rect{};
     GetWindowRect(Dialog(context), &rect);
-    WriteLine(L"rect " + std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " + std::to_wstring(rect.right) +
-              L" " + std::to_wstring(rect.bottom));
+    WriteLine(L"rect " + std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom));
 }
 
 void Visible(StepContext& context, const std::wstring&) {
@@ -196,7 +207,8 @@ std::map<std::wstring, ULONGLONG> ReportFiles(const std::wstring& folder) {
     HANDLE search = FindFirstFileW((folder + L"zvr*.tmp.html").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return files;
     do {
-        files[folder + found.cFileName] = (ULONGLONG{found.ftLastWriteTime.dwHighDateTime} << 32) | found.ftLastWriteTime.dwLowDateTime;
+        files[folder + found.cFileName] =
+            (ULONGLONG{found.ftLastWriteTime.dwHighDateTime} << 32) | found.ftLastWriteTime.dwLowDateTime;
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return files;

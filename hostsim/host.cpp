@@ -7,7 +7,9 @@ namespace {
 
 Host* g_host = nullptr;
 
-std::wstring NameText(const char* name) { return name ? WideFromUtf8(name) : std::wstring(L"(null)"); }
+std::wstring NameText(const char* name) {
+    return name ? WideFromUtf8(name) : std::wstring(L"(null)");
+}
 
 // Each entry of the record: the plug-in is C code as far as we know, so nothing may unwind into it.
 template <class Call>
@@ -53,9 +55,13 @@ Host::Host(std::set<std::string> absent) : absent_(std::move(absent)) {
     g_host = this;
 }
 
-Host::~Host() { g_host = nullptr; }
+Host::~Host() {
+    g_host = nullptr;
+}
 
-void Host::AddService(const std::string& name, Service service) { services_[name] = std::move(service); }
+void Host::AddService(const std::string& name, Service service) {
+    services_[name] = std::move(service);
+}
 
 void Host::FireEvent(const std::string& name) {
     // A callback may subscribe or unsubscribe: run over a copy.

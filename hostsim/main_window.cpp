@@ -47,8 +47,8 @@ MainWindow::MainWindow(Host& host, HostState& state) : host_(host), state_(state
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    window_ = CreateWindowExW(0, kWindowClass, L"hostsim", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 1280,
-                              900, nullptr, CreateMenu(), GetModuleHandleW(nullptr), this);
+    window_ = CreateWindowExW(0, kWindowClass, L"hostsim", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 1280, 900,
+                              nullptr, CreateMenu(), GetModuleHandleW(nullptr), this);
     state_.onMenuEntry = [this](const MenuEntry& entry) { AddEntry(entry); };
 }
 

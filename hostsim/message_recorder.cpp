@@ -64,13 +64,15 @@ MessageRecorder::MessageRecorder(HostState& state) : state_(state) {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    window_.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
+    window_.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                                  nullptr));
     hook_.reset(SetWindowsHookExW(WH_CBT, &CbtProc, nullptr, GetCurrentThreadId()));
     g_recorder = this;
 }
 
-MessageRecorder::~MessageRecorder() { g_recorder = nullptr; }
+MessageRecorder::~MessageRecorder() {
+    g_recorder = nullptr;
+}
 
 LRESULT CALLBACK MessageRecorder::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     try {

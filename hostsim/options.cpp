@@ -25,14 +25,22 @@ Options ParseOptions(const std::vector<std::wstring>& arguments) {
         const std::wstring& name = arguments[i];
         if (i + 1 >= arguments.size()) throw UsageError("option without a value: " + Utf8FromWide(name));
         const std::wstring& value = arguments[++i];
-        if (name == L"--plugin") options.plugin = value;
-        else if (name == L"--db") options.db = value;
-        else if (name == L"--profile") options.profile = value;
-        else if (name == L"--language") options.language = ParseLanguage(value);
-        else if (name == L"--no-service") options.noService.insert(Utf8FromWide(value));
-        else if (name == L"--script") options.script = value;
-        else if (name == L"--log") options.log = value;
-        else throw UsageError("unknown option: " + Utf8FromWide(name));
+        if (name == L"--plugin")
+            options.plugin = value;
+        else if (name == L"--db")
+            options.db = value;
+        else if (name == L"--profile")
+            options.profile = value;
+        else if (name == L"--language")
+            options.language = ParseLanguage(value);
+        else if (name == L"--no-service")
+            options.noService.insert(Utf8FromWide(value));
+        else if (name == L"--script")
+            options.script = value;
+        else if (name == L"--log")
+            options.log = value;
+        else
+            throw UsageError("unknown option: " + Utf8FromWide(name));
     }
     if (options.plugin.empty()) throw UsageError("--plugin is required");
     return options;

@@ -15,7 +15,9 @@
 
 namespace {
 
-std::wstring Text(const wchar_t* text) { return text ? EscapeText(text) : std::wstring(); }
+std::wstring Text(const wchar_t* text) {
+    return text ? EscapeText(text) : std::wstring();
+}
 
 std::wstring GuidText(const GUID& guid) {
     wchar_t text[40];
@@ -36,7 +38,9 @@ void Load(StepContext& context, const std::wstring&) {
     WriteLine(L"load " + std::to_wstring(context.plugin.Load(context.host.Interface())));
 }
 
-void ModulesLoaded(StepContext& context, const std::wstring&) { context.host.FireEvent(HostEvent::ModulesLoaded); }
+void ModulesLoaded(StepContext& context, const std::wstring&) {
+    context.host.FireEvent(HostEvent::ModulesLoaded);
+}
 
 void Start(StepContext& context, const std::wstring& arguments) {
     Load(context, arguments);
@@ -73,7 +77,9 @@ void Pick(StepContext& context, const std::wstring& arguments) {
     context.state.pickAnswers.push_back({std::move(ids), count});
 }
 
-void PickCancel(StepContext& context, const std::wstring&) { context.state.pickAnswers.push_back({{}, 0}); }
+void PickCancel(StepContext& context, const std::wstring&) {
+    context.state.pickAnswers.push_back({{}, 0});
+}
 
 void PickCount(StepContext& context, const std::wstring& arguments) {
     const std::vector<std::wstring> words = Words(arguments);
@@ -108,7 +114,8 @@ struct ValueText {
 
 void Profile(StepContext& context, const std::wstring&) {
     for (const auto& [key, value] : context.profile.Values())
-        WriteLine(L"profile " + EscapeText(key) + L"\t" + ProfileTypeName(value) + L"\t" + std::visit(ValueText{}, value));
+        WriteLine(L"profile " + EscapeText(key) + L"\t" + ProfileTypeName(value) + L"\t" +
+                  std::visit(ValueText{}, value));
 }
 
 // The key may hold blanks ("...\\/Assay 1"): it runs up to the first blank-separated type name.
@@ -118,9 +125,12 @@ void ProfileSet(StepContext& context, const std::wstring& arguments) {
     while (!rest.empty()) {
         auto [word, after] = SplitFirstWord(rest);
         if (!key.empty() && (word == L"int" || word == L"double" || word == L"string")) {
-            if (word == L"int") context.profile.Set(key, ParseInt(after));
-            else if (word == L"double") context.profile.Set(key, ParseDouble(after));
-            else context.profile.Set(key, after);
+            if (word == L"int")
+                context.profile.Set(key, ParseInt(after));
+            else if (word == L"double")
+                context.profile.Set(key, ParseDouble(after));
+            else
+                context.profile.Set(key, after);
             return;
         }
         key += key.empty() ? word : L" " + word;
@@ -129,7 +139,9 @@ void ProfileSet(StepContext& context, const std::wstring& arguments) {
     throw StepError("profile-set needs KEY int|double|string VALUE");
 }
 
-void Unload(StepContext& context, const std::wstring&) { WriteLine(L"unload " + std::to_wstring(context.plugin.Close())); }
+void Unload(StepContext& context, const std::wstring&) {
+    WriteLine(L"unload " + std::to_wstring(context.plugin.Close()));
+}
 
 void Sleep(StepContext& context, const std::wstring& arguments) {
     const int32_t milliseconds = ParseInt(arguments);

@@ -7,18 +7,28 @@
 
 namespace {
 
-bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-bool IsHigh(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLow(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsSurrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+bool IsHigh(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLow(wchar_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 std::wstring Escape(const std::wstring& text) {
     std::wstring result;
     for (size_t i = 0; i < text.size(); ++i) {
         const wchar_t c = text[i];
-        if (c == L'\\') result += L"\\\\";
-        else if (c == L'\t') result += L"\\t";
-        else if (c == L'\r') result += L"\\r";
-        else if (c == L'\n') result += L"\\n";
+        if (c == L'\\')
+            result += L"\\\\";
+        else if (c == L'\t')
+            result += L"\\t";
+        else if (c == L'\r')
+            result += L"\\r";
+        else if (c == L'\n')
+            result += L"\\n";
         else if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
             result += c;
             result += text[++i];
@@ -46,10 +56,18 @@ std::wstring Unescape(const std::wstring& text, size_t line) {
         }
         if (++i >= text.size()) Fail(line, "escape at the end of a text");
         switch (text[i]) {
-        case L'\\': result += L'\\'; break;
-        case L't': result += L'\t'; break;
-        case L'r': result += L'\r'; break;
-        case L'n': result += L'\n'; break;
+        case L'\\':
+            result += L'\\';
+            break;
+        case L't':
+            result += L'\t';
+            break;
+        case L'r':
+            result += L'\r';
+            break;
+        case L'n':
+            result += L'\n';
+            break;
         case L'u': {
             if (i + 4 >= text.size()) Fail(line, "short \\u escape");
             const std::string hex = Utf8FromWide(text.substr(i + 1, 4));
@@ -60,7 +78,8 @@ std::wstring Unescape(const std::wstring& text, size_t line) {
             i += 4;
             break;
         }
-        default: Fail(line, "unknown escape");
+        default:
+            Fail(line, "unknown escape");
         }
     }
     return result;
@@ -123,10 +142,14 @@ std::map<std::wstring, ProfileStore::Value> ParseProfile(const std::string& byte
         const std::string type = text.substr(0, first);
         const std::wstring key = Unescape(WideFromUtf8(text.substr(first + 1, second - first - 1)), line);
         const std::string value = text.substr(second + 1);
-        if (type == "int") values[key] = IntFromText(value, line);
-        else if (type == "double") values[key] = DoubleFromBits(value, line);
-        else if (type == "string") values[key] = Unescape(WideFromUtf8(value), line);
-        else Fail(line, "unknown type");
+        if (type == "int")
+            values[key] = IntFromText(value, line);
+        else if (type == "double")
+            values[key] = DoubleFromBits(value, line);
+        else if (type == "string")
+            values[key] = Unescape(WideFromUtf8(value), line);
+        else
+            Fail(line, "unknown type");
     }
     return values;
 }

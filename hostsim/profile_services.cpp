@@ -7,7 +7,9 @@
 
 namespace {
 
-const wchar_t* Key(HostValue a) { return reinterpret_cast<const wchar_t*>(a); }
+const wchar_t* Key(HostValue a) {
+    return reinterpret_cast<const wchar_t*>(a);
+}
 
 // A setter of a value passed by address.
 template <class T>
@@ -64,5 +66,6 @@ void AddProfileServices(Host& host, ProfileStore& store) {
         store.Remove(Key(a));
         return 1;
     });
-    host.AddService(HostService::ProfileGetString, [&store](HostValue a, HostValue b) { return GetString(store, a, b); });
+    host.AddService(HostService::ProfileGetString,
+                    [&store](HostValue a, HostValue b) { return GetString(store, a, b); });
 }

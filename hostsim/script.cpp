@@ -14,7 +14,9 @@
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 const StepTable& Steps() {
     static const StepTable table = [] {
@@ -113,7 +115,9 @@ std::vector<std::wstring> Words(const std::wstring& text) {
     return words;
 }
 
-int32_t ParseInt(const std::wstring& text) { return ParseNumber<int32_t>(text, "not a 32-bit integer: "); }
+int32_t ParseInt(const std::wstring& text) {
+    return ParseNumber<int32_t>(text, "not a 32-bit integer: ");
+}
 
 int32_t ParseAssayId(const std::wstring& text) {
     const auto value = ParseNumber<int64_t>(text, "not an assay id: ");
@@ -122,4 +126,6 @@ int32_t ParseAssayId(const std::wstring& text) {
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
-double ParseDouble(const std::wstring& text) { return ParseNumber<double>(text, "not a number: "); }
+double ParseDouble(const std::wstring& text) {
+    return ParseNumber<double>(text, "not a number: ");
+}

@@ -24,12 +24,12 @@ HostValue AnswerPicker(HostState& state, const IdBuffer* buffer, HWND owner) {
 
 void AddSystemServices(Host& host, HostState& state, std::optional<uint16_t> language,
                        const std::optional<std::wstring>& database) {
-    if (language) host.AddService(HostService::GetLanguage, [value = *language](HostValue, HostValue) { return value; });
+    if (language)
+        host.AddService(HostService::GetLanguage, [value = *language](HostValue, HostValue) { return value; });
     if (database) {
         // The text stays with the host for the whole run, as the plug-in expects of a host-owned text.
-        host.AddService(HostService::GetConnectionUri, [text = *database](HostValue, HostValue) {
-            return reinterpret_cast<HostValue>(text.c_str());
-        });
+        host.AddService(HostService::GetConnectionUri,
+                        [text = *database](HostValue, HostValue) { return reinterpret_cast<HostValue>(text.c_str()); });
     }
     host.AddService(HostService::CreateNewMenu, [&state](HostValue, HostValue b) -> HostValue {
         const auto* item = Pointer<const MenuItemRecord>(b);

@@ -34,6 +34,10 @@ void Write(FILE* stream, const std::wstring& line) {
 
 }  // namespace
 
-void WriteLine(const std::wstring& line) { Write(stdout, line); }
+void WriteLine(const std::wstring& line) {
+    Write(stdout, line);
+}
 
-void WriteErrorLine(const std::wstring& line) { Write(stderr, line); }
+void WriteErrorLine(const std::wstring& line) {
+    Write(stderr, line);
+}

@@ -24,7 +24,8 @@ void RegisterWithHost() {
     HostLink::CallService(HostService::CreateNewMenu, nullptr, &item);
 
     if (HostLink::ServiceExists(HostService::GetConnectionUri)) {
-        const auto uri = reinterpret_cast<const wchar_t*>(HostLink::CallService(HostService::GetConnectionUri, nullptr, nullptr));
+        const auto uri =
+            reinterpret_cast<const wchar_t*>(HostLink::CallService(HostService::GetConnectionUri, nullptr, nullptr));
         DataBaseConnection::Instance().SetConnectionUri(uri);
     }
 }
@@ -63,7 +64,8 @@ void Load(const HostInterface* host) {
     state.modulesLoadedHandle = HostLink::SubscribeEvent(HostEvent::ModulesLoaded, &OnModulesLoaded);
 
     if (!HostLink::ServiceExists(HostService::GetLanguage)) return;
-    const auto language = static_cast<LANGID>(HostLink::CallService(HostService::GetLanguage, nullptr, nullptr) & 0xFFFF);
+    const auto language =
+        static_cast<LANGID>(HostLink::CallService(HostService::GetLanguage, nullptr, nullptr) & 0xFFFF);
     state.languageModule = LoadLanguageModule(AfxGetInstanceHandle(), language);
     if (state.languageModule) AfxSetResourceHandle(state.languageModule.get());
 }

@@ -19,4 +19,6 @@ const PluginInfo kPluginInfo{
 
 }  // namespace
 
-extern "C" const PluginInfo* __cdecl GetPluginInfo() { return &kPluginInfo; }
+extern "C" const PluginInfo* __cdecl GetPluginInfo() {
+    return &kPluginInfo;
+}

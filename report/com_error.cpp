@@ -1,14 +1,12 @@
 #include "report/com_error.h"
 
-void CheckHr(HRESULT hr, const IID& iid)
-{
+void CheckHr(HRESULT hr, const IID& iid) {
     if (FAILED(hr)) {
         throw ComError(hr, iid);
     }
 }
 
-std::wstring HresultText(HRESULT hr)
-{
+std::wstring HresultText(HRESULT hr) {
     constexpr wchar_t digits[] = L"0123456789ABCDEF";
     const auto value = static_cast<unsigned long>(hr);
     std::wstring text = L"0x";

@@ -13,15 +13,13 @@ template <class T>
 class ComPtr {
 public:
     ComPtr() = default;
-    ComPtr(const ComPtr& other) : p_(other.p_)
-    {
+    ComPtr(const ComPtr& other) : p_(other.p_) {
         if (p_) {
             p_->AddRef();
         }
     }
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-    ComPtr& operator=(ComPtr other) noexcept
-    {
+    ComPtr& operator=(ComPtr other) noexcept {
         std::swap(p_, other.p_);
         return *this;
     }
@@ -31,15 +29,13 @@ public:
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
 
-    void reset()
-    {
+    void reset() {
         if (T* p = std::exchange(p_, nullptr)) {
             p->Release();
         }
     }
     // Releases what is held and answers the slot for an out parameter.
-    T** put()
-    {
+    T** put() {
         reset();
         return &p_;
     }
@@ -48,8 +44,7 @@ public:
 
     // Asks the object for another of its interfaces; the target is empty on failure.
     template <class U>
-    HRESULT queryInterface(REFIID iid, ComPtr<U>& target) const
-    {
+    HRESULT queryInterface(REFIID iid, ComPtr<U>& target) const {
         return p_->QueryInterface(iid, reinterpret_cast<void**>(target.put()));
     }
 
@@ -81,8 +76,7 @@ public:
     ComInitialization() : result_(CoInitialize(nullptr)) {}
     ComInitialization(const ComInitialization&) = delete;
     ComInitialization& operator=(const ComInitialization&) = delete;
-    ~ComInitialization()
-    {
+    ~ComInitialization() {
         if (SUCCEEDED(result_)) {
             CoUninitialize();
         }

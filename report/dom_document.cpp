@@ -10,8 +10,7 @@ namespace {
 // What a document may read besides its own text. The style sheet lives in a folder every user can write, so
 // none of MSXML's ways of reaching other files or running code is left to its defaults: scripts and
 // document() in style sheets, DTDs and the external entities and schemas they name.
-HRESULT ForbidOutsideReads(IXMLDOMDocument2& document)
-{
+HRESULT ForbidOutsideReads(IXMLDOMDocument2& document) {
     const struct {
         const wchar_t* name;
         VARIANT_BOOL value;
@@ -38,15 +37,15 @@ HRESULT ForbidOutsideReads(IXMLDOMDocument2& document)
     return S_OK;
 }
 
-} // namespace
+}  // namespace
 
-HRESULT CreateDomDocument(ComPtr<IXMLDOMDocument3>& target)
-{
+HRESULT CreateDomDocument(ComPtr<IXMLDOMDocument3>& target) {
     target.reset();
     ComPtr<IUnknown> object;
-    constexpr DWORD anyServer = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
-    HRESULT hr = CoCreateInstance(kClsidDomDocument60, nullptr, anyServer, IID_IUnknown,
-                                  reinterpret_cast<void**>(object.put()));
+    constexpr DWORD anyServer =
+        CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
+    HRESULT hr =
+        CoCreateInstance(kClsidDomDocument60, nullptr, anyServer, IID_IUnknown, reinterpret_cast<void**>(object.put()));
     if (FAILED(hr)) {
         return hr;
     }

@@ -2,8 +2,7 @@
 
 #include <ctime>
 
-std::optional<LocalTime> PlatformLocalTime(int64_t secondsSince1970)
-{
+std::optional<LocalTime> PlatformLocalTime(int64_t secondsSince1970) {
     const auto moment = static_cast<std::time_t>(secondsSince1970);
     std::tm local{};
     // localtime_r alone may keep a zone read earlier; tzset follows the environment as localtime does.

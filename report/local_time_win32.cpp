@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-std::optional<LocalTime> PlatformLocalTime(int64_t secondsSince1970)
-{
+std::optional<LocalTime> PlatformLocalTime(int64_t secondsSince1970) {
     // FILETIME counts 100 ns ticks from 1601-01-01 UTC.
     constexpr int64_t secondsFrom1601To1970 = 11644473600;
     constexpr int64_t ticksPerSecond = 10000000;

@@ -1,7 +1,6 @@
 #include "report/markup_text.h"
 
-std::wstring ReplaceLineBreaks(std::wstring_view text)
-{
+std::wstring ReplaceLineBreaks(std::wstring_view text) {
     constexpr std::wstring_view lineBreak = L"\r\n";
     constexpr std::wstring_view marker = L"<br />";
     std::wstring result;

@@ -7,16 +7,14 @@ namespace {
 // The fixed part of a version resource starts with this value, on a four-byte boundary.
 constexpr DWORD kFixedInfoSignature = 0xFEEF04BD;
 
-std::wstring VersionText(DWORD high, DWORD low)
-{
-    return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." +
-           std::to_wstring(HIWORD(low)) + L"." + std::to_wstring(LOWORD(low));
+std::wstring VersionText(DWORD high, DWORD low) {
+    return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." + std::to_wstring(HIWORD(low)) +
+           L"." + std::to_wstring(LOWORD(low));
 }
 
-} // namespace
+}  // namespace
 
-std::wstring FileVersionText(HMODULE module)
-{
+std::wstring FileVersionText(HMODULE module) {
     // Read from the resource itself: the version functions would add version.dll to the module's imports.
     const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
@@ -35,8 +33,7 @@ std::wstring FileVersionText(HMODULE module)
     return {};
 }
 
-std::wstring OwnFileVersionText()
-{
+std::wstring OwnFileVersionText() {
     HMODULE module = nullptr;
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCWSTR>(&OwnFileVersionText), &module)) {

@@ -27,16 +27,14 @@ namespace {
 constexpr int kDecimals = 3;
 constexpr int kSignificantDigits = 6;
 
-} // namespace
+}  // namespace
 
-void ReportBuilder::bind(const CalcResults& results, const SampleSet& sampleSet)
-{
+void ReportBuilder::bind(const CalcResults& results, const SampleSet& sampleSet) {
     results_ = &results;
     sampleSet_ = &sampleSet;
 }
 
-void ReportBuilder::AddFilesPart(XMLWrapper& xml) const
-{
+void ReportBuilder::AddFilesPart(XMLWrapper& xml) const {
     if (!sampleSet_ || sampleSet_->count() == 0) {
         return;
     }
@@ -53,8 +51,7 @@ void ReportBuilder::AddFilesPart(XMLWrapper& xml) const
     }
 }
 
-void ReportBuilder::AddResultsPart(XMLWrapper& xml) const
-{
+void ReportBuilder::AddResultsPart(XMLWrapper& xml) const {
     // Before the first calculation the report shows what the dialog's records hold then: zeros.
     static const CalcResults noResults;
     const CalcResults& r = results_ ? *results_ : noResults;
@@ -79,16 +76,14 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const
 namespace {
 
 // "1" passed, "0" failed, empty when the check could not be judged.
-std::wstring_view VerdictText(const CheckOutcome& check)
-{
+std::wstring_view VerdictText(const CheckOutcome& check) {
     if (!check.judged) {
         return {};
     }
     return check.passed ? L"1" : L"0";
 }
 
-void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d)
-{
+void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
     const ComPtr<IXMLDOMElement> calibration = xml.AddElement(details, L"calibration");
     xml.AddTextElement(calibration.get(), L"blank", FormatFixed(d.blank, kDecimals));
     for (std::size_t i = 0; i < d.levels.size(); ++i) {
@@ -104,10 +99,9 @@ void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails&
     xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral(d.kMean, kSignificantDigits));
 }
 
-} // namespace
+}  // namespace
 
-void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const
-{
+void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const {
     const ComPtr<IXMLDOMElement> details = xml.AddElement(nullptr, L"details");
     xml.AddTextElement(details.get(), L"made", made);
     xml.AddTextElement(details.get(), L"module", module);
@@ -130,8 +124,7 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
     xml.AddTextElement(analysis.get(), L"height", FormatFixed(d.analysisHeight, kDecimals));
 }
 
-ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
-{
+ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const {
     XMLWrapper xml;
     const HRESULT created = CreateDomDocument(xml.doc);
     if (FAILED(created)) {
@@ -152,8 +145,8 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     if (folder.empty()) {
         environment.showMessage(NoPublicDocumentsMessage());
     }
-    TransformResult rendered = TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true,
-                                                environment.shellExecute);
+    TransformResult rendered =
+        TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
     if (rendered.code == 2) {
         // The report exists; only the shell failed. The analyst is told where it is.
         environment.showMessage(rendered.failure);
@@ -163,8 +156,7 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const
     return {*outputPath, {}};
 }
 
-ReportResult ReportBuilder::MakeReport(const ReportEnvironment& environment) const
-{
+ReportResult ReportBuilder::MakeReport(const ReportEnvironment& environment) const {
     ReportResult result;
     try {
         result = produce(environment);

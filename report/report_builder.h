@@ -36,8 +36,8 @@ public:
     // Builds the document, renders it with the style sheet from the public documents folder into a new
     // HTML file in the temporary folder and has the shell open it. A report that cannot be made is told to
     // the analyst through environment.showMessage, once, with the reason; so is a missing public documents
-    // folder (after which the report goes on), and a saved report the shell could not open (with its path). COM must be initialised on the calling thread. Throws
-    // nothing but what the environment's callbacks throw.
+    // folder (after which the report goes on), and a saved report the shell could not open (with its path). COM must be
+    // initialised on the calling thread. Throws nothing but what the environment's callbacks throw.
     ReportResult MakeReport(const ReportEnvironment& environment) const;
 
 private:

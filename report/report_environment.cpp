@@ -7,8 +7,7 @@
 #include <memory>
 #include <utility>
 
-std::wstring PublicDocumentsFolder()
-{
+std::wstring PublicDocumentsFolder() {
     PWSTR path = nullptr;
     const HRESULT hr = SHGetKnownFolderPath(FOLDERID_PublicDocuments, 0, nullptr, &path);
     // The platform's string is freed whatever happened, before anything here can throw.
@@ -19,7 +18,6 @@ std::wstring PublicDocumentsFolder()
     return path;
 }
 
-ReportEnvironment SystemReportEnvironment(MessageFunction showMessage)
-{
+ReportEnvironment SystemReportEnvironment(MessageFunction showMessage) {
     return ReportEnvironment{std::move(showMessage), &PublicDocumentsFolder, &ShellExecuteW};
 }

@@ -11,9 +11,9 @@
 using MessageFunction = std::function<void(const std::wstring& text)>;
 
 // ShellExecuteW's arguments and answer: a value above 32 when the file was opened.
-using ShellExecuteFunction = std::function<HINSTANCE(HWND owner, const wchar_t* verb, const wchar_t* file,
-                                                     const wchar_t* parameters, const wchar_t* directory,
-                                                     int showCommand)>;
+using ShellExecuteFunction =
+    std::function<HINSTANCE(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                            const wchar_t* directory, int showCommand)>;
 
 struct ReportEnvironment {
     MessageFunction showMessage;

@@ -7,43 +7,35 @@
 
 using dialogkit::ResourceText;
 
-std::wstring NoPublicDocumentsMessage()
-{
+std::wstring NoPublicDocumentsMessage() {
     return std::wstring(ResourceText(IDS_NO_PUBLIC_DOCUMENTS));
 }
 
-std::wstring ReportFailureMessage(std::wstring_view reason)
-{
+std::wstring ReportFailureMessage(std::wstring_view reason) {
     return FormatText(ResourceText(IDS_REPORT_FAILED), {reason});
 }
 
-std::wstring DomUnavailableReason(HRESULT hr)
-{
+std::wstring DomUnavailableReason(HRESULT hr) {
     return FormatText(ResourceText(IDS_DOM_UNAVAILABLE), {HresultText(hr)});
 }
 
-std::wstring BuildFailedReason(HRESULT hr)
-{
+std::wstring BuildFailedReason(HRESULT hr) {
     return FormatText(ResourceText(IDS_REPORT_DATA_FAILED), {HresultText(hr)});
 }
 
-std::wstring NoTemporaryFileReason()
-{
+std::wstring NoTemporaryFileReason() {
     return std::wstring(ResourceText(IDS_NO_TEMPORARY_FILE));
 }
 
-std::wstring ComInitializationReason(HRESULT hr)
-{
+std::wstring ComInitializationReason(HRESULT hr) {
     return FormatText(ResourceText(IDS_COM_NOT_READY), {HresultText(hr)});
 }
 
-std::wstring StyleSheetNotLoadedReason(std::wstring_view path)
-{
+std::wstring StyleSheetNotLoadedReason(std::wstring_view path) {
     return FormatText(ResourceText(IDS_STYLE_SHEET_NOT_LOADED), {path});
 }
 
-std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path)
-{
+std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path) {
     static constexpr struct {
         StyleSheetRefusal refusal;
         UINT what;
@@ -62,32 +54,26 @@ std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_vie
     return StyleSheetNotLoadedReason(path);
 }
 
-std::wstring TransformFailedReason(HRESULT hr)
-{
+std::wstring TransformFailedReason(HRESULT hr) {
     return FormatText(ResourceText(IDS_TRANSFORM_FAILED), {HresultText(hr)});
 }
 
-std::wstring TransformEmptyReason()
-{
+std::wstring TransformEmptyReason() {
     return std::wstring(ResourceText(IDS_TRANSFORM_EMPTY));
 }
 
-std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr)
-{
+std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr) {
     return FormatText(ResourceText(IDS_REPORT_NOT_SAVED), {path, HresultText(hr)});
 }
 
-std::wstring OutOfMemoryReason()
-{
+std::wstring OutOfMemoryReason() {
     return std::wstring(ResourceText(IDS_OUT_OF_MEMORY));
 }
 
-std::wstring UnexpectedReason()
-{
+std::wstring UnexpectedReason() {
     return std::wstring(ResourceText(IDS_UNEXPECTED_ERROR));
 }
 
-std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer)
-{
+std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer) {
     return FormatText(ResourceText(IDS_REPORT_NOT_OPENED), {std::to_wstring(answer), path});
 }

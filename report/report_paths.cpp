@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-std::wstring StyleSheetPath(const std::wstring& publicDocuments)
-{
+std::wstring StyleSheetPath(const std::wstring& publicDocuments) {
     return publicDocuments + L"\\Veltrox4" + L"\\talvex7" + L"\\Report.xsl";
 }
 
-std::optional<std::wstring> NewReportPath()
-{
+std::optional<std::wstring> NewReportPath() {
     wchar_t folder[MAX_PATH];
     wchar_t name[MAX_PATH];
     const DWORD length = GetTempPathW(MAX_PATH, folder);

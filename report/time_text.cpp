@@ -4,16 +4,14 @@
 
 namespace {
 
-void AppendTwoDigits(std::wstring& text, int value)
-{
+void AppendTwoDigits(std::wstring& text, int value) {
     text.push_back(static_cast<wchar_t>(L'0' + value / 10 % 10));
     text.push_back(static_cast<wchar_t>(L'0' + value % 10));
 }
 
-} // namespace
+}  // namespace
 
-std::optional<LocalTime> ToLocalTime(int64_t secondsSince1970)
-{
+std::optional<LocalTime> ToLocalTime(int64_t secondsSince1970) {
     // The first second of 1601 and the last whole second that 100 ns ticks from there fit in 63 bits.
     constexpr int64_t earliest = -11644473600;
     constexpr int64_t latest = 910692730085;
@@ -23,8 +21,7 @@ std::optional<LocalTime> ToLocalTime(int64_t secondsSince1970)
     return PlatformLocalTime(secondsSince1970);
 }
 
-std::wstring FormatAnalyseTime(const LocalTime& time)
-{
+std::wstring FormatAnalyseTime(const LocalTime& time) {
     std::wstring text;
     text.reserve(15);
     AppendTwoDigits(text, time.day);
@@ -39,8 +36,7 @@ std::wstring FormatAnalyseTime(const LocalTime& time)
     return text;
 }
 
-std::wstring AnalyseTimeText(int64_t secondsSince1970)
-{
+std::wstring AnalyseTimeText(int64_t secondsSince1970) {
     const std::optional<LocalTime> local = ToLocalTime(secondsSince1970);
     return local ? FormatAnalyseTime(*local) : std::wstring();
 }

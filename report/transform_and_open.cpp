@@ -20,8 +20,7 @@ struct RenderFailure {
     std::wstring reason;
 };
 
-ComPtr<IXMLDOMDocument3> NewDocument()
-{
+ComPtr<IXMLDOMDocument3> NewDocument() {
     ComPtr<IXMLDOMDocument3> document;
     const HRESULT hr = CreateDomDocument(document);
     if (FAILED(hr)) {
@@ -31,8 +30,7 @@ ComPtr<IXMLDOMDocument3> NewDocument()
     return document;
 }
 
-Variant PathValue(const std::wstring& path)
-{
+Variant PathValue(const std::wstring& path) {
     Variant value;
     V_BSTR(&value.get()) = SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
     if (!V_BSTR(&value.get())) {
@@ -46,8 +44,7 @@ using FileHandle = dialogkit::UniqueHandle<HANDLE, &::CloseHandle>;
 
 // The style sheet file's bytes, read once: what is checked is what MSXML then parses, whatever is written to
 // the file meanwhile.
-std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path)
-{
+std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path) {
     const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
@@ -64,8 +61,7 @@ std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path)
     return bytes;
 }
 
-void RefuseOutsideReads(StyleSheetRefusal refusal, const std::wstring& path)
-{
+void RefuseOutsideReads(StyleSheetRefusal refusal, const std::wstring& path) {
     if (refusal != StyleSheetRefusal::kNone) {
         throw RenderFailure{StyleSheetRefusedReason(refusal, path)};
     }
@@ -73,8 +69,7 @@ void RefuseOutsideReads(StyleSheetRefusal refusal, const std::wstring& path)
 
 // The bytes as a VARIANT MSXML's load takes (a one-dimensional array of bytes), so that it detects their
 // encoding itself, as from the file.
-Variant BytesValue(const std::vector<unsigned char>& bytes)
-{
+Variant BytesValue(const std::vector<unsigned char>& bytes) {
     Variant value;
     SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
     if (!array) {
@@ -92,8 +87,7 @@ Variant BytesValue(const std::vector<unsigned char>& bytes)
 // Loads the style sheet, refusing one that reaches outside the report's data: first by its bytes, before
 // MSXML parses anything (entities of a DTD are read while parsing), then by the text MSXML made of them, in
 // case it read an encoding differently.
-ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path)
-{
+ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path) {
     const std::vector<unsigned char> bytes = ReadStyleSheetFile(path);
     RefuseOutsideReads(CheckStyleSheetBytes(bytes.data(), bytes.size()), path);
 
@@ -111,8 +105,7 @@ ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path)
     return styleSheet;
 }
 
-void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const std::wstring& outputPath)
-{
+void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const std::wstring& outputPath) {
     if (!report) {
         throw ComError(E_POINTER, IID_IXMLDOMDocument);
     }
@@ -143,11 +136,10 @@ void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const 
     }
 }
 
-} // namespace
+}  // namespace
 
 TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
-                                 const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute)
-{
+                                 const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute) {
     const ComPtr<IXMLDOMDocument3> document = std::move(report);
     const ComInitialization com;
     // A thread its owner made multithreaded has COM all the same; the DOM works there too.

@@ -9,8 +9,7 @@ namespace {
 
 constexpr std::wstring_view startText = L"<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document />";
 
-Bstr MakeBstr(std::wstring_view text, const IID& iid)
-{
+Bstr MakeBstr(std::wstring_view text, const IID& iid) {
     Bstr s(text.data(), static_cast<UINT>(text.size()));
     if (!s.get()) {
         throw ComError(E_OUTOFMEMORY, iid);
@@ -18,16 +17,14 @@ Bstr MakeBstr(std::wstring_view text, const IID& iid)
     return s;
 }
 
-Variant MakeValue(std::wstring_view text)
-{
+Variant MakeValue(std::wstring_view text) {
     Variant value;
     V_BSTR(&value.get()) = MakeBstr(text, IID_IXMLDOMNode).detach();
     V_VT(&value.get()) = VT_BSTR;
     return value;
 }
 
-Variant MakeValue(int32_t number)
-{
+Variant MakeValue(int32_t number) {
     Variant value;
     V_VT(&value.get()) = VT_I4;
     V_I4(&value.get()) = number;
@@ -36,8 +33,7 @@ Variant MakeValue(int32_t number)
 
 // Gives the element its data type and value. Wine's MSXML refuses typed values on elements (E_NOTIMPL);
 // the element's text then carries the same value, so the tree and text are the same.
-void SetTypedValue(IXMLDOMElement& element, std::wstring_view dataType, const Variant& value, std::wstring_view text)
-{
+void SetTypedValue(IXMLDOMElement& element, std::wstring_view dataType, const Variant& value, std::wstring_view text) {
     const Bstr type = MakeBstr(dataType, IID_IXMLDOMNode);
     CheckHr(element.put_dataType(type.get()), IID_IXMLDOMNode);
     HRESULT hr = element.put_nodeTypedValue(value.get());
@@ -48,24 +44,21 @@ void SetTypedValue(IXMLDOMElement& element, std::wstring_view dataType, const Va
     CheckHr(hr, IID_IXMLDOMNode);
 }
 
-} // namespace
+}  // namespace
 
-XMLWrapper::~XMLWrapper()
-{
+XMLWrapper::~XMLWrapper() {
     root.reset();
     doc.reset();
 }
 
-IXMLDOMDocument3& XMLWrapper::document() const
-{
+IXMLDOMDocument3& XMLWrapper::document() const {
     if (!doc) {
         throw ComError(E_POINTER, IID_IXMLDOMDocument);
     }
     return *doc.get();
 }
 
-bool XMLWrapper::InitDocument()
-{
+bool XMLWrapper::InitDocument() {
     IXMLDOMDocument3& d = document();
     const Bstr text = MakeBstr(startText, IID_IXMLDOMDocument);
     VARIANT_BOOL loaded = VARIANT_FALSE;
@@ -77,8 +70,7 @@ bool XMLWrapper::InitDocument()
     return static_cast<bool>(root);
 }
 
-ComPtr<IXMLDOMElement> XMLWrapper::AddElement(IXMLDOMElement* parent, std::wstring_view name)
-{
+ComPtr<IXMLDOMElement> XMLWrapper::AddElement(IXMLDOMElement* parent, std::wstring_view name) {
     IXMLDOMDocument3& d = document();
     const Bstr tag = MakeBstr(name, IID_IXMLDOMDocument);
     ComPtr<IXMLDOMElement> element;
@@ -95,8 +87,8 @@ ComPtr<IXMLDOMElement> XMLWrapper::AddElement(IXMLDOMElement* parent, std::wstri
     return element;
 }
 
-ComPtr<IXMLDOMElement> XMLWrapper::AddTextElement(IXMLDOMElement* parent, std::wstring_view name, std::wstring_view text)
-{
+ComPtr<IXMLDOMElement> XMLWrapper::AddTextElement(IXMLDOMElement* parent, std::wstring_view name,
+                                                  std::wstring_view text) {
     ComPtr<IXMLDOMElement> element = AddElement(parent, name);
     if (element) {
         SetTypedValue(*element.get(), L"string", MakeValue(text), text);
@@ -104,8 +96,7 @@ ComPtr<IXMLDOMElement> XMLWrapper::AddTextElement(IXMLDOMElement* parent, std::w
     return element;
 }
 
-ComPtr<IXMLDOMElement> XMLWrapper::AddIntElement(IXMLDOMElement* parent, std::wstring_view name, int32_t value)
-{
+ComPtr<IXMLDOMElement> XMLWrapper::AddIntElement(IXMLDOMElement* parent, std::wstring_view name, int32_t value) {
     ComPtr<IXMLDOMElement> element = AddElement(parent, name);
     if (element) {
         SetTypedValue(*element.get(), L"i4", MakeValue(value), std::to_wstring(value));

@@ -1,7 +1,6 @@
 #include "strings/format_text.h"
 
-std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::wstring_view> arguments)
-{
+std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::wstring_view> arguments) {
     std::wstring text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

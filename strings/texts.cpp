@@ -18,10 +18,9 @@ constexpr Text kTexts[] = {
 #undef TALVEX_STRING
 };
 
-} // namespace
+}  // namespace
 
-std::wstring_view BuiltInText(unsigned id)
-{
+std::wstring_view BuiltInText(unsigned id) {
     const auto found = std::find_if(std::begin(kTexts), std::end(kTexts), [id](const Text& t) { return t.id == id; });
     return found == std::end(kTexts) ? std::wstring_view() : found->text;
 }

@@ -12,41 +12,32 @@ constexpr int kMaxPrecision = 40;
 constexpr size_t kBufferSize = 400;
 
 // The text of the value in the format and precision, as ASCII bytes.
-std::string Format(double value, std::chars_format format, int precision)
-{
+std::string Format(double value, std::chars_format format, int precision) {
     // Infinities and NaN never reach the conversion: its text for them is not what the fields read back.
-    if (std::isnan(value))
-        return "nan";
-    if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
-    if (precision < 0)
-        precision = 6;
-    if (precision > kMaxPrecision)
-        precision = kMaxPrecision;
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    if (precision < 0) precision = 6;
+    if (precision > kMaxPrecision) precision = kMaxPrecision;
     char buffer[kBufferSize];
     const std::to_chars_result converted = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
     return std::string(buffer, converted.ptr);
 }
 
-std::wstring Widen(const std::string& ascii)
-{
+std::wstring Widen(const std::string& ascii) {
     return std::wstring(ascii.begin(), ascii.end());
 }
 
-bool IsSpace(wchar_t c)
-{
+bool IsSpace(wchar_t c) {
     return c == L' ' || (c >= L'\t' && c <= L'\r');
 }
 
-bool IsDigit(char c)
-{
+bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Whether a number that the conversion found out of range is too large (else it is too small): the power of
 // ten of its first significant digit, from the digits and the exponent.
-bool IsTooLarge(const std::string& number)
-{
+bool IsTooLarge(const std::string& number) {
     const size_t n = number.size();
     size_t i = 0;
     long long power = 0;
@@ -60,8 +51,7 @@ bool IsTooLarge(const std::string& number)
     if (i < n && number[i] == '.') {
         long long zeros = 0;
         for (++i; i < n && IsDigit(number[i]); ++i) {
-            if (found)
-                continue;
+            if (found) continue;
             if (number[i] == '0') {
                 ++zeros;
             } else {
@@ -70,56 +60,45 @@ bool IsTooLarge(const std::string& number)
             }
         }
     }
-    if (!found)
-        return false;
+    if (!found) return false;
     if (i + 1 < n && (number[i] == 'e' || number[i] == 'E')) {
         const size_t start = i + 1 + (number[i + 1] == '+' ? 1 : 0);
         long long exponent = 0;
         const auto parsed = std::from_chars(number.data() + start, number.data() + n, exponent);
-        if (parsed.ec == std::errc::result_out_of_range)
-            return number[start] != '-';
+        if (parsed.ec == std::errc::result_out_of_range) return number[start] != '-';
         power += exponent;
     }
     return power > 0;
 }
 
-} // namespace
+}  // namespace
 
-std::wstring FormatFixed(double value, int decimals)
-{
+std::wstring FormatFixed(double value, int decimals) {
     return Widen(Format(value, std::chars_format::fixed, decimals));
 }
 
-std::wstring FormatGeneral(double value, int precision)
-{
+std::wstring FormatGeneral(double value, int precision) {
     return Widen(Format(value, std::chars_format::general, precision));
 }
 
-std::string FormatDouble17g(double value)
-{
+std::string FormatDouble17g(double value) {
     return Format(value, std::chars_format::general, 17);
 }
 
-std::optional<double> ParseNumber(std::wstring_view text)
-{
+std::optional<double> ParseNumber(std::wstring_view text) {
     size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
-        ++i;
+    while (i < text.size() && IsSpace(text[i])) ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
-        negative = text[i++] == L'-';
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
     // Everything that can belong to a number is ASCII; the first other character ends it.
     std::string number;
-    for (; i < text.size() && text[i] > L' ' && text[i] < 0x7F; ++i)
-        number.push_back(static_cast<char>(text[i]));
-    if (number.empty() || number[0] == '+' || number[0] == '-')
-        return std::nullopt;
+    for (; i < text.size() && text[i] > L' ' && text[i] < 0x7F; ++i) number.push_back(static_cast<char>(text[i]));
+    if (number.empty() || number[0] == '+' || number[0] == '-') return std::nullopt;
 
     double value = 0;
     const auto parsed =
         std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
-    if (parsed.ec == std::errc::invalid_argument)
-        return std::nullopt;
+    if (parsed.ec == std::errc::invalid_argument) return std::nullopt;
     if (parsed.ec == std::errc::result_out_of_range)
         value = IsTooLarge(number.substr(0, static_cast<size_t>(parsed.ptr - number.data())))
                     ? std::numeric_limits<double>::infinity()

@@ -18,8 +18,7 @@
 // Calls visit(codePoint) for each character of text: a surrogate pair is joined into one code point, a lone
 // surrogate is passed on as its own value, so that callers decide how to spell it.
 template <typename Visit>
-void ForEachCodePoint(std::wstring_view text, Visit&& visit)
-{
+void ForEachCodePoint(std::wstring_view text, Visit&& visit) {
     for (size_t i = 0; i < text.size(); ++i) {
         uint32_t unit = static_cast<uint32_t>(text[i]);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {

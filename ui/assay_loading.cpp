@@ -100,6 +100,7 @@ std::wstring DatabaseFailureText(const DataBase::SqlException& error) {
     const auto* open = dynamic_cast<const DataBase::OpenException*>(&error);
     // A missing file is told in the analyst's words; SQLite's own text would not say that it is simply missing.
     if (open != nullptr && open->Missing()) return FormatText(ResourceText(IDS_DATABASE_NOT_FOUND), {open->Path()});
-    if (open != nullptr) return FormatText(ResourceText(IDS_DATABASE_NOT_OPENED), {open->Path(), WideFromUtf8(error.what())});
+    if (open != nullptr)
+        return FormatText(ResourceText(IDS_DATABASE_NOT_OPENED), {open->Path(), WideFromUtf8(error.what())});
     return FormatText(ResourceText(IDS_DATABASE_NOT_READ), {WideFromUtf8(error.what())});
 }

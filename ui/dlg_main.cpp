@@ -57,12 +57,8 @@ struct ListColumn {
     int width;
 };
 constexpr ListColumn kListColumns[] = {
-    {IDS_COLUMN_NUMBER, 40},
-    {IDS_COLUMN_FILE, 220},
-    {IDS_COLUMN_SAMPLE, 200},
-    {IDS_COLUMN_TIME, 93},
-    {IDS_COLUMN_ROLE, 120},
-    {IDS_COLUMN_METHOD, 80},
+    {IDS_COLUMN_NUMBER, 40}, {IDS_COLUMN_FILE, 220}, {IDS_COLUMN_SAMPLE, 200},
+    {IDS_COLUMN_TIME, 93},   {IDS_COLUMN_ROLE, 120}, {IDS_COLUMN_METHOD, 80},
 };
 
 }  // namespace
@@ -78,7 +74,8 @@ BOOL DlgMain::OnInitDialog() {
 
     if (HMENU systemMenu = GetSystemMenu()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, std::wstring(dialogkit::ResourceText(IDS_ABOUT_MENU)).c_str());
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand,
+                    std::wstring(dialogkit::ResourceText(IDS_ABOUT_MENU)).c_str());
     }
     calculator_ = std::make_unique<WaterCalculator>(&dialogkit::ResourceText);
     reportBuilder_ = std::make_unique<ReportBuilder>();

@@ -90,5 +90,6 @@ private:
     // until the analyst changes the list.
     bool keepStoredList_ = false;
     // Reads the stored list after the window shows.
-    StoredListRestore restore_{sampleSet_, [this](const AssayLoad& load, bool stopped) { OnRestoreEnded(load, stopped); }};
+    StoredListRestore restore_{sampleSet_,
+                               [this](const AssayLoad& load, bool stopped) { OnRestoreEnded(load, stopped); }};
 };

@@ -190,8 +190,8 @@ void CGridCtrl::OnDoubleClick(NMITEMACTIVATE* activate, LRESULT* result) {
 }
 
 bool CGridCtrl::OnItemChanged(const NMLISTVIEW* change) {
-    const bool becameSelected = (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) &&
-                                !(change->uOldState & LVIS_SELECTED);
+    const bool becameSelected =
+        (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
     if (!becameSelected) return false;
     NotifyParent(GN_SELECTED, change->iItem, change->iSubItem);
     return true;
@@ -199,12 +199,12 @@ bool CGridCtrl::OnItemChanged(const NMLISTVIEW* change) {
 
 void CGridCtrl::OnColumnClick(int column) {
     // The direction toggles even when nothing is sorted, so that the parent sees the click sequence.
-    sortAscending = (column == sortColumn && sortAscending) ? 0 : 1;
+    columns_.sortAscending = (column == columns_.sortColumn && columns_.sortAscending) ? 0 : 1;
     if (GetStyle() & LVS_NOSORTHEADER) return;
-    sortColumn = column;
-    sortKind = static_cast<std::int32_t>(NotifyParent(GN_SORT, column, sortAscending));
-    if (sortKind == kGridSortNone) return;
-    ShowSortArrow(column, sortAscending != 0);
+    columns_.sortColumn = column;
+    columns_.sortKind = static_cast<std::int32_t>(NotifyParent(GN_SORT, column, columns_.sortAscending));
+    if (columns_.sortKind == kGridSortNone) return;
+    ShowSortArrow(column, columns_.sortAscending != 0);
     SortItemsEx(&CGridCtrl::SortCompare, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -226,9 +226,9 @@ int CALLBACK CGridCtrl::SortCompare(LPARAM row1, LPARAM row2, LPARAM grid) {
     // Called from inside the list's own code: nothing may unwind through it.
     try {
         const auto* self = reinterpret_cast<const CGridCtrl*>(grid);
-        return CompareGridCells(self->sortKind, self->sortAscending != 0,
-                                self->GetItemText(static_cast<int>(row1), self->sortColumn),
-                                self->GetItemText(static_cast<int>(row2), self->sortColumn));
+        return CompareGridCells(self->columns_.sortKind, self->columns_.sortAscending != 0,
+                                self->GetItemText(static_cast<int>(row1), self->columns_.sortColumn),
+                                self->GetItemText(static_cast<int>(row2), self->columns_.sortColumn));
     } catch (...) {
         return 0;
     }
@@ -294,7 +294,7 @@ bool CGridCtrl::OnHeaderEndDrag(const NMHEADERW* header, LRESULT* result) {
 }
 
 void CGridCtrl::FitStretchColumn() {
-    if (stretchColumn < 0) return;
+    if (columns_.stretchColumn < 0) return;
     int count = 0;
     int total = 0;
     int stretchWidth = 0;
@@ -303,14 +303,14 @@ void CGridCtrl::FitStretchColumn() {
         column.mask = LVCF_WIDTH;
         if (!GetColumn(count, &column)) break;
         total += column.cx;
-        if (count == stretchColumn) stretchWidth = column.cx;
+        if (count == columns_.stretchColumn) stretchWidth = column.cx;
     }
-    if (stretchColumn >= count) return;
+    if (columns_.stretchColumn >= count) return;
     const int others = total - stretchWidth;
     const int scrollBar = GetItemCount() > GetCountPerPage() ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
     const RECT window = GetWindowRect();
     const int available = (window.right - window.left) - scrollBar - kStretchSlack;
-    if (others < available) SetColumnWidth(stretchColumn, available - others);
+    if (others < available) SetColumnWidth(columns_.stretchColumn, available - others);
 }
 
 bool CGridCtrl::SetRowData(int row, const GridRowData& data) {

@@ -37,12 +37,12 @@ public:
     // The row's record; none when the row has none (or item data the grid did not give it).
     const GridRowData* GetRowData(int row) const;
 
-    int GetSortColumn() const noexcept { return sortColumn; }
-    bool IsSortAscending() const noexcept { return sortAscending != 0; }
-    int GetSortKind() const noexcept { return sortKind; }
-    int GetStretchColumn() const noexcept { return stretchColumn; }
+    int GetSortColumn() const noexcept { return columns_.sortColumn; }
+    bool IsSortAscending() const noexcept { return columns_.sortAscending != 0; }
+    int GetSortKind() const noexcept { return columns_.sortKind; }
+    int GetStretchColumn() const noexcept { return columns_.stretchColumn; }
     // -1: no column is stretched.
-    void SetStretchColumn(int column) noexcept { stretchColumn = column; }
+    void SetStretchColumn(int column) noexcept { columns_.stretchColumn = column; }
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -74,10 +74,14 @@ private:
     // Called by the cell editor once its window is gone.
     void ReleaseEditCell(const CGridCtrlEditCell* cell) noexcept;
 
-    std::int32_t sortColumn = -1;
-    std::int32_t sortAscending = 1;
-    std::int32_t sortKind = 0;
-    std::int32_t stretchColumn = -1;
+    // The sort and the filled column, under the names the grid's documents give them.
+    struct ColumnState {
+        std::int32_t sortColumn = -1;
+        std::int32_t sortAscending = 1;
+        std::int32_t sortKind = 0;
+        std::int32_t stretchColumn = -1;
+    };
+    ColumnState columns_;
     // The records of the rows, by the item data that points to each: one owner, so that no path frees a
     // record twice and a row's item data is read as a record only while the grid holds it.
     std::unordered_map<LPARAM, std::unique_ptr<GridRowData>> records_;

@@ -8,14 +8,13 @@
 #include <utility>
 
 CGridCtrlEditCell::CGridCtrlEditCell(CGridCtrl& grid, int row, int column, std::wstring text)
-    : grid_(grid), editRow(row), editColumn(column), editText(std::move(text)) {}
+    : grid_(grid), cell_{row, column, std::move(text)} {}
 
 CGridCtrlEditCell::~CGridCtrlEditCell() = default;
 
 bool CGridCtrlEditCell::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN &&
-        (msg->wParam == VK_RETURN || msg->wParam == VK_DELETE || msg->wParam == VK_ESCAPE ||
-         ::GetKeyState(VK_CONTROL) < 0)) {
+    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_DELETE ||
+                                       msg->wParam == VK_ESCAPE || ::GetKeyState(VK_CONTROL) < 0)) {
         ::TranslateMessage(msg);
         ::DispatchMessageW(msg);
         return true;
@@ -30,7 +29,7 @@ bool CGridCtrlEditCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         return true;
     case WM_CHAR:
         if (wParam != VK_ESCAPE && wParam != VK_RETURN) return false;
-        if (wParam == VK_ESCAPE) cancelled = 1;
+        if (wParam == VK_ESCAPE) cell_.cancelled = 1;
         // Ends the edit: the object is gone when SetFocus returns.
         ::SetFocus(grid_.m_hWnd);
         result = 0;
@@ -47,7 +46,7 @@ bool CGridCtrlEditCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 LRESULT CGridCtrlEditCell::OnCreate(WPARAM wParam, LPARAM lParam) {
     if (DefWindowProc(WM_CREATE, wParam, lParam) == -1) return -1;
     SetFont(grid_.GetFont(), false);
-    SetWindowText(editText);
+    SetWindowText(cell_.editText);
     SetFocus();
     SetSel(0, -1);
     return 0;
@@ -62,9 +61,9 @@ void CGridCtrlEditCell::OnKillFocus(WPARAM wParam, LPARAM lParam) {
     info.hdr.idFrom = kGridEditCellId;
     info.hdr.code = LVN_ENDLABELEDITW;
     info.item.mask = LVIF_TEXT;
-    info.item.iItem = editRow;
-    info.item.iSubItem = editColumn;
-    info.item.pszText = cancelled ? nullptr : text.data();
+    info.item.iItem = cell_.editRow;
+    info.item.iSubItem = cell_.editColumn;
+    info.item.pszText = cell_.cancelled ? nullptr : text.data();
     info.item.cchTextMax = static_cast<int>(text.size());
 
     // The grid's handling may end this object (a parent that destroys the grid): only locals from here on.

@@ -19,11 +19,11 @@ public:
     // keyboard handling (default button, cancel, accelerators) never sees them.
     bool PreTranslateMessage(MSG* msg) override;
 
-    int GetEditRow() const noexcept { return editRow; }
-    int GetEditColumn() const noexcept { return editColumn; }
+    int GetEditRow() const noexcept { return cell_.editRow; }
+    int GetEditColumn() const noexcept { return cell_.editColumn; }
     // The cell's text when the edit began.
-    const std::wstring& GetEditText() const noexcept { return editText; }
-    bool IsCancelled() const noexcept { return cancelled != 0; }
+    const std::wstring& GetEditText() const noexcept { return cell_.editText; }
+    bool IsCancelled() const noexcept { return cell_.cancelled != 0; }
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -34,8 +34,12 @@ private:
     void OnKillFocus(WPARAM wParam, LPARAM lParam);
 
     CGridCtrl& grid_;
-    std::int32_t editRow;
-    std::int32_t editColumn;
-    std::wstring editText;
-    std::int32_t cancelled = 0;
+    // The cell and what the analyst did with it, under the names the grid's documents give them.
+    struct EditState {
+        std::int32_t editRow;
+        std::int32_t editColumn;
+        std::wstring editText;
+        std::int32_t cancelled = 0;
+    };
+    EditState cell_;
 };

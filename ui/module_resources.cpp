@@ -15,6 +15,6 @@ HICON ModuleIcon() {
 
 HICON ButtonIcon(UINT iconId) {
     constexpr int kButtonImageSize = 16;
-    return static_cast<HICON>(LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                                         kButtonImageSize, kButtonImageSize, LR_SHARED));
+    return static_cast<HICON>(LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, kButtonImageSize,
+                                         kButtonImageSize, LR_SHARED));
 }

@@ -19,8 +19,7 @@ constexpr int kChannels = 4;
 constexpr int kSamples = 1000000;
 constexpr int kPeaks = 200;
 
-ChromFileSpec LargeSpec()
-{
+ChromFileSpec LargeSpec() {
     ChromFileSpec spec;
     spec.passport.sample = L"анализ";
     for (int c = 0; c < kChannels; ++c) {
@@ -49,13 +48,11 @@ ChromFileSpec LargeSpec()
 // The file is written once per run into the temporary folder and removed at the end.
 class LargeFile {
 public:
-    LargeFile() : path_(std::filesystem::temp_directory_path() / "talvex_bench_large.stg")
-    {
+    LargeFile() : path_(std::filesystem::temp_directory_path() / "talvex_bench_large.stg") {
         SaveBytes(path_, WriteChromFile(LargeSpec()));
         size_ = std::filesystem::file_size(path_);
     }
-    ~LargeFile()
-    {
+    ~LargeFile() {
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
@@ -67,26 +64,22 @@ private:
     uintmax_t size_ = 0;
 };
 
-const LargeFile& File()
-{
+const LargeFile& File() {
     static const LargeFile file;
     return file;
 }
 
-void BM_LoadLargeFile(benchmark::State& state)
-{
+void BM_LoadLargeFile(benchmark::State& state) {
     const std::wstring path = File().Path().wstring();
     for (auto _ : state) {
         CVeltroxFile4 reader;
-        if (reader.Load(path.c_str()) != 0)
-            state.SkipWithError("load failed");
+        if (reader.Load(path.c_str()) != 0) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(reader.channels.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * File().Size()));
 }
 
-void BM_ReadBytesBaseline(benchmark::State& state)
-{
+void BM_ReadBytesBaseline(benchmark::State& state) {
     const std::wstring path = File().Path().wstring();
     for (auto _ : state) {
         const FilePtr file = OpenForBinaryReading(path.c_str());
@@ -101,10 +94,9 @@ void BM_ReadBytesBaseline(benchmark::State& state)
 BENCHMARK(BM_ReadBytesBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLargeFile)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -24,22 +24,19 @@ namespace {
 
 constexpr int kChromatograms = 13;
 
-std::size_t HeapInUse()
-{
+std::size_t HeapInUse() {
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
 }
 
 // Heap bytes of a text beyond the object itself: none while it fits the small-text buffer.
-std::size_t TextBytes(const std::wstring& text)
-{
+std::size_t TextBytes(const std::wstring& text) {
     static const std::size_t inPlace = std::wstring().capacity();
     return text.capacity() > inPlace ? (text.capacity() + 1) * sizeof(wchar_t) : 0;
 }
 
 template <class T>
-std::size_t ArrayBytes(const std::vector<T>& items)
-{
+std::size_t ArrayBytes(const std::vector<T>& items) {
     return items.capacity() * sizeof(T);
 }
 
@@ -50,8 +47,7 @@ struct Tally {
     std::size_t otherBytes = 0;
 };
 
-void Count(const AssayEntry& entry, Tally& tally)
-{
+void Count(const AssayEntry& entry, Tally& tally) {
     tally.otherBytes += TextBytes(entry.filename) + TextBytes(entry.sample) + TextBytes(entry.method) +
                         TextBytes(entry.mixture) + TextBytes(entry.roleText);
     tally.otherBytes += ArrayBytes(entry.channels) + ArrayBytes(entry.peaks) + ArrayBytes(entry.traces);
@@ -59,24 +55,20 @@ void Count(const AssayEntry& entry, Tally& tally)
         tally.samples += channel.samples.size();
         tally.sampleBytes += ArrayBytes(channel.samples);
         tally.otherBytes += ArrayBytes(channel.table);
-        for (const PeakTableItem& item : channel.table)
-            tally.otherBytes += TextBytes(item.name);
+        for (const PeakTableItem& item : channel.table) tally.otherBytes += TextBytes(item.name);
     }
     for (const PeakRecord& peak : entry.peaks)
         tally.otherBytes += TextBytes(peak.nameid) + TextBytes(peak.name) + TextBytes(peak.spareText);
-    for (const std::vector<double>& trace : entry.traces)
-        tally.traceBytes += ArrayBytes(trace);
+    for (const std::vector<double>& trace : entry.traces) tally.traceBytes += ArrayBytes(trace);
 }
 
-double MiB(std::size_t bytes)
-{
+double MiB(std::size_t bytes) {
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
-} // namespace
+}  // namespace
 
-int main()
-{
+int main() {
     const ScratchFolder scratch("talvex-memory-");
     const std::filesystem::path& folder = scratch.path();
     DemoDetermination determination = PlanDetermination({});
@@ -104,8 +96,7 @@ int main()
         }
         grown = HeapInUse() - before;
         tally.otherBytes += set.count() * sizeof(AssayEntry);
-        for (const AssayEntry& entry : set)
-            Count(entry, tally);
+        for (const AssayEntry& entry : set) Count(entry, tally);
         std::printf("chromatograms: %d, samples kept: %zu\n", set.count(), tally.samples);
     }
     const std::size_t counted = tally.sampleBytes + tally.traceBytes + tally.otherBytes;

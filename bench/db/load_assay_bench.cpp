@@ -39,8 +39,7 @@ constexpr uint32_t kSamples = 100000;
 // The generated database and files, made once for both benchmarks and removed at exit.
 class Fixture {
 public:
-    Fixture()
-    {
+    Fixture() {
         std::vector<HostAssay> assays;
         for (int id = 1; id <= kAssays; ++id) {
             SyntheticChromatogram chromatogram;
@@ -57,10 +56,11 @@ public:
                 const double time = 20.0 + 45.0 * p;
                 const double height = 10.0 + p;
                 const int channel = p % 2 + 1;
-                chromatogram.channels[channel - 1].peaks.push_back({L"компонент " + std::to_wstring(p), time, height, 1.5});
+                chromatogram.channels[channel - 1].peaks.push_back(
+                    {L"компонент " + std::to_wstring(p), time, height, 1.5});
                 assay.peaks.push_back({L"{00000000-0000-0000-0000-0000000000" + std::to_wstring(10 + p) + L"}",
-                                       L"компонент " + std::to_wstring(p), GaussianArea(height, 1.5), time, 0.0,
-                                       height, channel, time - 6.0, time + 6.0});
+                                       L"компонент " + std::to_wstring(p), GaussianArea(height, 1.5), time, 0.0, height,
+                                       channel, time - 6.0, time + 6.0});
             }
             const auto file = folder_.path() / ("assay" + std::to_string(id) + ".stg");
             assay.filename = file.wstring();
@@ -77,29 +77,24 @@ private:
     ScratchFolder folder_{"talvex-bench-db-"};
 };
 
-const Fixture& TheFixture()
-{
+const Fixture& TheFixture() {
     static const Fixture fixture;
     return fixture;
 }
 
 // Counts the SELECT statements SQLite compiles on a connection: its authorizer is asked once for each.
-int CountSelects(void* count, int action, const char*, const char*, const char*, const char*)
-{
-    if (action == SQLITE_SELECT)
-        ++*static_cast<int64_t*>(count);
+int CountSelects(void* count, int action, const char*, const char*, const char*, const char*) {
+    if (action == SQLITE_SELECT) ++*static_cast<int64_t*>(count);
     return SQLITE_OK;
 }
 
 // Page faults per iteration, from the count before the loop.
-void ReportPageFaults(benchmark::State& state, int64_t before)
-{
+void ReportPageFaults(benchmark::State& state, int64_t before) {
     state.counters["faults"] =
         benchmark::Counter(static_cast<double>(MinorPageFaults() - before), benchmark::Counter::kAvgIterations);
 }
 
-void BM_LoadAssay(benchmark::State& state)
-{
+void BM_LoadAssay(benchmark::State& state) {
     TheFixture();
     int64_t prepared = 0;
     const int64_t faults = MinorPageFaults();
@@ -107,8 +102,7 @@ void BM_LoadAssay(benchmark::State& state)
         SampleSet set;
         DataBase::Handle handle;
         sqlite3_set_authorizer(handle.get(), CountSelects, &prepared);
-        for (uint32_t id = 1; id <= kAssays; ++id)
-            benchmark::DoNotOptimize(LoadAssay(handle, set, id, &BuiltInText));
+        for (uint32_t id = 1; id <= kAssays; ++id) benchmark::DoNotOptimize(LoadAssay(handle, set, id, &BuiltInText));
         if (set.count() != kAssays || set.entry(0).peaks.size() != kPeaks || set.entry(0).traces.size() != 2)
             state.SkipWithError("LoadAssay did not read everything");
     }
@@ -124,8 +118,7 @@ struct Finalize {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
 
-std::unique_ptr<sqlite3_stmt, Finalize> BarePrepare(sqlite3* connection, const wchar_t* sql)
-{
+std::unique_ptr<sqlite3_stmt, Finalize> BarePrepare(sqlite3* connection, const wchar_t* sql) {
     const std::u16string text = DataBase::ToUtf16(sql);
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare16_v2(connection, text.c_str(), -1, &statement, nullptr);
@@ -143,8 +136,7 @@ enum class Keep { Nothing, Channels, ChannelsAndTraces };
 
 // The bare work of one assay: both queries with every column read, and the file read; the file's samples
 // are kept into kept as keep says.
-std::size_t BareAssay(sqlite3* connection, uint32_t id, Keep keep, std::vector<KeptFile>& kept)
-{
+std::size_t BareAssay(sqlite3* connection, uint32_t id, Keep keep, std::vector<KeptFile>& kept) {
     std::size_t work = 0;
     const auto assay = BarePrepare(connection, DataBase::kAssayStatement);
     sqlite3_bind_int64(assay.get(), 1, id);
@@ -168,8 +160,7 @@ std::size_t BareAssay(sqlite3* connection, uint32_t id, Keep keep, std::vector<K
         const auto peaks = BarePrepare(connection, DataBase::kPeakStatement);
         sqlite3_bind_int(peaks.get(), 1, assayId);
         while (sqlite3_step(peaks.get()) == SQLITE_ROW) {
-            for (int column : {0, 1})
-                work += DataBase::FromUtf16(sqlite3_column_text16(peaks.get(), column)).size();
+            for (int column : {0, 1}) work += DataBase::FromUtf16(sqlite3_column_text16(peaks.get(), column)).size();
             for (int column : {2, 3, 4, 5, 7, 8})
                 work += static_cast<std::size_t>(sqlite3_column_double(peaks.get(), column));
             work += static_cast<std::size_t>(sqlite3_column_int(peaks.get(), 6));
@@ -178,8 +169,7 @@ std::size_t BareAssay(sqlite3* connection, uint32_t id, Keep keep, std::vector<K
     return work;
 }
 
-void RunBare(benchmark::State& state, Keep keep)
-{
+void RunBare(benchmark::State& state, Keep keep) {
     const std::u16string path = DataBase::ToUtf16(TheFixture().database().wstring());
     const int64_t faults = MinorPageFaults();
     for (auto _ : state) {
@@ -187,28 +177,24 @@ void RunBare(benchmark::State& state, Keep keep)
         sqlite3* opened = nullptr;
         sqlite3_open16(path.c_str(), &opened);
         const std::unique_ptr<sqlite3, CloseConnection> connection(opened);
-        for (uint32_t id = 1; id <= kAssays; ++id)
-            benchmark::DoNotOptimize(BareAssay(opened, id, keep, kept));
+        for (uint32_t id = 1; id <= kAssays; ++id) benchmark::DoNotOptimize(BareAssay(opened, id, keep, kept));
     }
     ReportPageFaults(state, faults);
 }
 
-void BM_BareReaderAndQueries(benchmark::State& state)
-{
+void BM_BareReaderAndQueries(benchmark::State& state) {
     RunBare(state, Keep::Nothing);
 }
 
 // The same, keeping every file's samples as the sample set does: the part of LoadAssay's time that is the
 // memory an entry holds rather than the reading.
-void BM_BareKeepingSamples(benchmark::State& state)
-{
+void BM_BareKeepingSamples(benchmark::State& state) {
     RunBare(state, Keep::ChannelsAndTraces);
 }
 
 // The same keeping each sample once, as the file's floats: what an entry that held no second, widened copy
 // would cost.
-void BM_BareKeepingFloatsOnly(benchmark::State& state)
-{
+void BM_BareKeepingFloatsOnly(benchmark::State& state) {
     RunBare(state, Keep::Channels);
 }
 
@@ -219,10 +205,9 @@ BENCHMARK(BM_BareReaderAndQueries)->Unit(benchmark::kMillisecond)->MinWarmUpTime
 BENCHMARK(BM_BareKeepingSamples)->Unit(benchmark::kMillisecond)->MinWarmUpTime(1.0)->MinTime(3.0);
 BENCHMARK(BM_BareKeepingFloatsOnly)->Unit(benchmark::kMillisecond)->MinWarmUpTime(1.0)->MinTime(3.0);
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -45,8 +45,7 @@ constexpr int kRepetitions = 5;
 // is the same per assay, and the disk holds one file, not a thousand.
 class Determinations {
 public:
-    Determinations()
-    {
+    Determinations() {
         SyntheticChromatogram chromatogram;
         chromatogram.sampleCount = kSamples;
         chromatogram.channels = {{1, 0.8, 0.02, {}}, {2, 1.2, 0.01, {}}};
@@ -71,26 +70,21 @@ private:
 };
 
 // The profile services of a host whose stored list is Assay 1 to Assay 1024.
-HostValue __cdecl ServiceExists(const char* name)
-{
+HostValue __cdecl ServiceExists(const char* name) {
     return std::strcmp(name, HostService::ProfileGetString) == 0;
 }
 
-HostValue __cdecl CallService(const char* name, HostValue key, HostValue value)
-{
-    if (std::strcmp(name, HostService::ProfileGetString) != 0)
-        return 0;
+HostValue __cdecl CallService(const char* name, HostValue key, HostValue value) {
+    if (std::strcmp(name, HostService::ProfileGetString) != 0) return 0;
     const wchar_t* assay = std::wcsstr(reinterpret_cast<const wchar_t*>(key), L"Assay ");
     const int number = assay ? std::wcstol(assay + 6, nullptr, 10) : 0;
-    if (number < 1 || number > kAssays)
-        return 0;
+    if (number < 1 || number > kAssays) return 0;
     auto& buffer = *reinterpret_cast<TextBuffer*>(value);
     std::swprintf(buffer.text, static_cast<size_t>(buffer.capacity), L"%d/0", number);
     return 1;
 }
 
-void PumpMessages()
-{
+void PumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -100,8 +94,7 @@ void PumpMessages()
 
 // What the list refresh amounts to with nothing of the module: rows of six texts in a plain list-view,
 // drawn once when all are in.
-void FillPlainList(HWND list, const SampleSet& set)
-{
+void FillPlainList(HWND list, const SampleSet& set) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int position = 0;
@@ -125,15 +118,13 @@ void FillPlainList(HWND list, const SampleSet& set)
     InvalidateRect(list, nullptr, TRUE);
 }
 
-double Milliseconds(std::chrono::steady_clock::duration duration)
-{
+double Milliseconds(std::chrono::steady_clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
 // Makes and shows the dialog, then hands it its messages until the stored list is read, as a host's loop
 // would. The result is the longest time the thread stayed away from the loop: the creation or one message.
-double LongestBusyStretch(DlgMain& dialog, HWND owner)
-{
+double LongestBusyStretch(DlgMain& dialog, HWND owner) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point created = Clock::now();
     dialog.Create(IDD_MAIN, owner);
@@ -156,8 +147,7 @@ double LongestBusyStretch(DlgMain& dialog, HWND owner)
 
 }  // namespace
 
-int main()
-{
+int main() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     const Determinations determinations;
@@ -167,22 +157,25 @@ int main()
     HostLink::Attach(&host);
     Profile::SetRoot(L"plugins\\talvex7");
 
-    const HWND owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr,
-                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
     RatioTable table(kRepetitions);
 
     SampleSet bareSet;
-    table.Measure("bare LoadAssay x1024", [&] { bareSet.removeAll(); }, [&] {
-        DataBase::Handle handle;
-        for (uint32_t id = 1; id <= kAssays; ++id)
-            LoadAssay(handle, bareSet, id, &BuiltInText);
-    });
+    table.Measure(
+        "bare LoadAssay x1024", [&] { bareSet.removeAll(); },
+        [&] {
+            DataBase::Handle handle;
+            for (uint32_t id = 1; id <= kAssays; ++id) LoadAssay(handle, bareSet, id, &BuiltInText);
+        });
 
     std::unique_ptr<DlgMain> dialog;
-    table.Measure("restore dialog x1024", [&] { dialog = std::make_unique<DlgMain>(); }, [&] {
-        dialog->Create(IDD_MAIN, owner);
-        PumpMessages();
-    });
+    table.Measure(
+        "restore dialog x1024", [&] { dialog = std::make_unique<DlgMain>(); },
+        [&] {
+            dialog->Create(IDD_MAIN, owner);
+            PumpMessages();
+        });
     std::vector<double> stretches;
     for (int i = 0; i < kRepetitions; ++i) {
         dialog = std::make_unique<DlgMain>();
@@ -194,13 +187,15 @@ int main()
     const HWND list = GetDlgItem(dialog->m_hWnd, IDC_LIST);
     const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 
-    table.Measure("refresh list x1024", [] {}, [&] {
-        dialog->RefreshList();
-        PumpMessages();
-    });
+    table.Measure(
+        "refresh list x1024", [] {},
+        [&] {
+            dialog->RefreshList();
+            PumpMessages();
+        });
 
-    const HWND plain = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 800, 400,
-                                       owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND plain = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 800, 400, owner,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(plain, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     ShowWindow(owner, SW_SHOWNORMAL);
     for (int column = 0; column < 6; ++column) {
@@ -209,10 +204,12 @@ int main()
         format.cx = 100;
         SendMessageW(plain, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
     }
-    table.Measure("bare list x1024", [] {}, [&] {
-        FillPlainList(plain, bareSet);
-        PumpMessages();
-    });
+    table.Measure(
+        "bare list x1024", [] {},
+        [&] {
+            FillPlainList(plain, bareSet);
+            PumpMessages();
+        });
 
     std::printf("rows restored: %d of %d\n", rows, kAssays);
     table.PrintRatio("restore dialog x1024", "bare LoadAssay x1024", "1024 chromatograms from the profile");

@@ -20,8 +20,7 @@ public:
     explicit RatioTable(int repetitions) : repetitions_(repetitions) {}
 
     // Runs prepare (not timed) then body, repetitions times; prints and keeps the medians in milliseconds.
-    void Measure(const std::string& name, const std::function<void()>& prepare, const std::function<void()>& body)
-    {
+    void Measure(const std::string& name, const std::function<void()>& prepare, const std::function<void()>& body) {
         std::vector<double> real;
         std::vector<double> cpu;
         for (int i = 0; i < repetitions_; ++i) {
@@ -34,25 +33,22 @@ public:
         }
         const std::pair<double, double> medians{Median(real), Median(cpu)};
         medians_[name] = medians;
-        std::printf("%-32s %10.1f ms real %10.1f ms CPU (median of %d)\n", name.c_str(), medians.first,
-                    medians.second, repetitions_);
+        std::printf("%-32s %10.1f ms real %10.1f ms CPU (median of %d)\n", name.c_str(), medians.first, medians.second,
+                    repetitions_);
         std::fflush(stdout);
     }
 
-    void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const
-    {
+    void PrintRatio(const std::string& measured, const std::string& baseline, const char* what) const {
         PrintRatioLine(medians_, measured, baseline, what);
     }
 
 private:
-    static double Median(std::vector<double> values)
-    {
+    static double Median(std::vector<double> values) {
         std::sort(values.begin(), values.end());
         return values[values.size() / 2];
     }
 
-    static double RealMilliseconds()
-    {
+    static double RealMilliseconds() {
         LARGE_INTEGER counter;
         LARGE_INTEGER frequency;
         QueryPerformanceCounter(&counter);
@@ -60,8 +56,7 @@ private:
         return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
     }
 
-    static double ThreadCpuMilliseconds()
-    {
+    static double ThreadCpuMilliseconds() {
         FILETIME created;
         FILETIME exited;
         FILETIME kernel;

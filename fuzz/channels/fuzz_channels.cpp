@@ -19,17 +19,16 @@ constexpr uint32_t kNumbers[] = {0, 1, 2, 1, 255};
 constexpr size_t kSecondWithNumber1 = 3;
 
 // Each block starts with a table of its own, which a failed document must leave in place.
-bool HoldsEarlierTable(const ChannelRecord& channel)
-{
+bool HoldsEarlierTable(const ChannelRecord& channel) {
     return channel.table.size() == 1 && channel.table[0].name == L"earlier";
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    std::string document = "<?xml version=\"1.0\" encoding=\"utf-8\"?><root version=\"1\"><passport version=\"1\"/>"
-                           "<channels version=\"1\">";
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string document =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?><root version=\"1\"><passport version=\"1\"/>"
+        "<channels version=\"1\">";
     document.append(reinterpret_cast<const char*>(data), size);
     document.append("</channels></root>");
 

@@ -9,14 +9,12 @@
 
 namespace {
 
-ChannelRecord Channel(uint32_t number, size_t samples, size_t peaks)
-{
+ChannelRecord Channel(uint32_t number, size_t samples, size_t peaks) {
     ChannelRecord channel;
     channel.number = number;
     channel.blockValueA = 0.5 * number;
     channel.blockValueB = -1.0 / (number + 1);
-    for (size_t i = 0; i < samples; ++i)
-        channel.samples.push_back(static_cast<float>(i) * 0.25f);
+    for (size_t i = 0; i < samples; ++i) channel.samples.push_back(static_cast<float>(i) * 0.25f);
     for (size_t i = 0; i < peaks; ++i) {
         PeakTableItem peak;
         peak.time = 1.5 + static_cast<double>(i);
@@ -29,8 +27,7 @@ ChannelRecord Channel(uint32_t number, size_t samples, size_t peaks)
     return channel;
 }
 
-ChromFileSpec Full(uint8_t version, int channels)
-{
+ChromFileSpec Full(uint8_t version, int channels) {
     ChromFileSpec spec;
     spec.version = version;
     spec.passport.sample = L"Градуировка 1";
@@ -41,14 +38,14 @@ ChromFileSpec Full(uint8_t version, int channels)
     spec.passport.columns[0].name = L"HP-5";
     spec.passport.extras = {{L"operator", L"Оператор", L"И."}, {}};
     for (int i = 0; i < channels; ++i)
-        spec.channels.push_back(Channel(static_cast<uint32_t>(i + 1), static_cast<size_t>(3 * i), static_cast<size_t>(i)));
+        spec.channels.push_back(
+            Channel(static_cast<uint32_t>(i + 1), static_cast<size_t>(3 * i), static_cast<size_t>(i)));
     return spec;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fputs("usage: chromfile_load_seed_writer FOLDER\n", stderr);
         return 2;
@@ -71,9 +68,10 @@ int main(int argc, char** argv)
     save("empty_document", spec);
     spec.document = "<root/>";
     save("bare_root", spec);
-    spec.document = "\xEF\xBB\xBF<root><passport><Sample value=\"x\"/>text<![CDATA[c]]></passport>"
-                    "<channels><channel><number value=\"1\"/><table><item><left/></item></table></channel>"
-                    "<channel><number value=\"300\"/></channel></channels></root>";
+    spec.document =
+        "\xEF\xBB\xBF<root><passport><Sample value=\"x\"/>text<![CDATA[c]]></passport>"
+        "<channels><channel><number value=\"1\"/><table><item><left/></item></table></channel>"
+        "<channel><number value=\"300\"/></channel></channels></root>";
     save("edge_document", spec);
     spec = Full(1, 1);
     spec.documentOffset = ~uint64_t{0};

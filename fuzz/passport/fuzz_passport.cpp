@@ -10,8 +10,7 @@
 #include "chromfile/file_document.h"
 #include "fuzz/fuzz_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string document = "<?xml version=\"1.0\" encoding=\"utf-8\"?><root version=\"1\"><passport version=\"1\">";
     document.append(reinterpret_cast<const char*>(data), size);
     document.append("</passport></root>");
@@ -27,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (ReadFileDocument(document.data(), document.size(), passport, channels)) {
         FuzzCheck(passport.path == L"earlier.stg", "a read document changed the file's path");
     } else {
-        FuzzCheck(passport.path == L"earlier.stg" && passport.sample == L"earlier" &&
-                      passport.columns.size() == 1 && passport.extras.size() == 2,
+        FuzzCheck(passport.path == L"earlier.stg" && passport.sample == L"earlier" && passport.columns.size() == 1 &&
+                      passport.extras.size() == 2,
                   "a failed document changed the passport");
     }
     return 0;

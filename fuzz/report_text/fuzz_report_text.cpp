@@ -22,18 +22,15 @@ namespace {
 constexpr const char* kZones[] = {"UTC0", "MSK-3", "EST5EDT,M3.2.0,M11.1.0",
                                   "<+1345>-13:45<+1445>,M9.5.0/2:45,M4.1.0/3:45", "<-12>12"};
 
-bool IsDigit(wchar_t c)
-{
+bool IsDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
-int TwoDigits(const std::wstring& text, size_t at)
-{
+int TwoDigits(const std::wstring& text, size_t at) {
     return (text[at] - L'0') * 10 + (text[at + 1] - L'0');
 }
 
-void CheckNumberText(double value)
-{
+void CheckNumberText(double value) {
     const std::wstring text = FormatFixed(value, 3);
     if (std::isnan(value)) {
         FuzzCheck(text == L"nan", "NaN is not \"nan\"");
@@ -54,41 +51,35 @@ void CheckNumberText(double value)
     FuzzCheck(std::fabs(back - value) <= 0.0005 + spacing, "a number text is not the value to three decimals");
 }
 
-void CheckTimeText(int64_t seconds, uint8_t zone)
-{
+void CheckTimeText(int64_t seconds, uint8_t zone) {
     setenv("TZ", kZones[zone % std::size(kZones)], 1);
     const std::wstring text = AnalyseTimeText(seconds);
     const bool inRange = seconds >= -11644473600 && seconds <= 910692730085;
     FuzzCheck(inRange || text.empty(), "a moment outside the range has a time text");
     FuzzCheck(!inRange || zone % std::size(kZones) != 0 || !text.empty(), "a moment in range has no UTC time text");
-    if (text.empty())
-        return;
-    FuzzCheck(text.size() == 15 && text[2] == L'.' && text[5] == L'.' && text.substr(8, 2) == L"  " &&
-                  text[12] == L':',
+    if (text.empty()) return;
+    FuzzCheck(text.size() == 15 && text[2] == L'.' && text[5] == L'.' && text.substr(8, 2) == L"  " && text[12] == L':',
               "a time text is not \"dd.mm.yy  HH:MM\"");
     for (size_t at : {0, 3, 6, 10, 13})
         FuzzCheck(IsDigit(text[at]) && IsDigit(text[at + 1]), "a time text field is not two digits");
     const int day = TwoDigits(text, 0);
     const int month = TwoDigits(text, 3);
-    FuzzCheck(day >= 1 && day <= 31 && month >= 1 && month <= 12 && TwoDigits(text, 10) <= 23 &&
-                  TwoDigits(text, 13) <= 59,
-              "a time text field is out of its range");
+    FuzzCheck(
+        day >= 1 && day <= 31 && month >= 1 && month <= 12 && TwoDigits(text, 10) <= 23 && TwoDigits(text, 13) <= 59,
+        "a time text field is out of its range");
 }
 
-void CheckLineBreaks(const std::wstring& text)
-{
+void CheckLineBreaks(const std::wstring& text) {
     size_t lineBreaks = 0;
-    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at + 2))
-        ++lineBreaks;
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at + 2)) ++lineBreaks;
     const std::wstring marked = ReplaceLineBreaks(text);
     FuzzCheck(marked.size() == text.size() + 4 * lineBreaks, "not every line break became one marker");
     FuzzCheck(marked.find(L"\r\n") == std::wstring::npos, "a line break is left in the marked text");
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ReportInput input = ReadReportHead(data, size);
     CheckNumberText(input.number);
     CheckTimeText(input.seconds, input.zone);
@@ -96,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzCheck(FormatAnalyseTime(wallClock).size() == 15, "a wall-clock text is not 15 characters");
 
     std::wstring text;
-    for (size_t i = kReportHeadSize; i < size; ++i)
-        text.push_back(static_cast<wchar_t>(data[i]));
+    for (size_t i = kReportHeadSize; i < size; ++i) text.push_back(static_cast<wchar_t>(data[i]));
     CheckLineBreaks(text);
     return 0;
 }

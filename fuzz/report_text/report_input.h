@@ -25,8 +25,7 @@ struct ReportInput {
 constexpr size_t kReportHeadSize = 8 + 8 + 1 + 5 * 4;
 
 // The head read from the input's first bytes; missing bytes read as zero.
-inline ReportInput ReadReportHead(const uint8_t* data, size_t size)
-{
+inline ReportInput ReadReportHead(const uint8_t* data, size_t size) {
     unsigned char head[kReportHeadSize] = {};
     std::memcpy(head, data, size < sizeof head ? size : sizeof head);
     ReportInput input;
@@ -47,8 +46,7 @@ inline ReportInput ReadReportHead(const uint8_t* data, size_t size)
 }
 
 // The head as bytes, the inverse of ReadReportHead.
-inline std::string WriteReportHead(const ReportInput& input)
-{
+inline std::string WriteReportHead(const ReportInput& input) {
     std::string bytes;
     auto put = [&](const auto& field) { bytes.append(reinterpret_cast<const char*>(&field), sizeof field); };
     put(input.number);

@@ -13,17 +13,25 @@
 
 namespace {
 
-constexpr double kNumbers[] = {0.0, -0.0, 0.0005, 0.0015, -0.0004999, 123.4565, 2.675, 1e15 + 0.3,
-                               std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(),
-                               std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()};
-constexpr int64_t kSeconds[] = {0, 1700000000, -11644473600, 910692730085, -11644473601, 910692730086,
-                                std::numeric_limits<int64_t>::min()};
+constexpr double kNumbers[] = {0.0,
+                               -0.0,
+                               0.0005,
+                               0.0015,
+                               -0.0004999,
+                               123.4565,
+                               2.675,
+                               1e15 + 0.3,
+                               std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::quiet_NaN(),
+                               -std::numeric_limits<double>::infinity()};
+constexpr int64_t kSeconds[] = {
+    0, 1700000000, -11644473600, 910692730085, -11644473601, 910692730086, std::numeric_limits<int64_t>::min()};
 constexpr const char* kTexts[] = {"", "a\r\nb", "\r\r\n\n", "<br />\r\n", "\n\r", "\r\n\r\n"};
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fputs("usage: report_text_seed_writer FOLDER\n", stderr);
         return 2;

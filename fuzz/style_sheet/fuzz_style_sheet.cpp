@@ -9,13 +9,11 @@
 #include "fuzz/fuzz_check.h"
 #include "report/style_sheet_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const StyleSheetRefusal fromBytes = CheckStyleSheetBytes(data, size);
     std::wstring text;
     for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0 || data[i] > 0x7F)
-            return 0;
+        if (data[i] == 0 || data[i] > 0x7F) return 0;
         text += static_cast<wchar_t>(data[i]);
     }
     if (fromBytes != StyleSheetRefusal::kNotReadable)

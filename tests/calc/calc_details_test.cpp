@@ -8,16 +8,13 @@ using namespace calctest;
 using R = AssayRole;
 
 // The eight checks as one text: '+' passed, '-' failed, '?' not judged.
-std::string Verdicts(const CalcDetails& details)
-{
+std::string Verdicts(const CalcDetails& details) {
     std::string text;
-    for (const CheckOutcome& check : details.checks)
-        text += !check.judged ? '?' : check.passed ? '+' : '-';
+    for (const CheckOutcome& check : details.checks) text += !check.judged ? '?' : check.passed ? '+' : '-';
     return text;
 }
 
-std::vector<Injection> Complete(double secondLevel1)
-{
+std::vector<Injection> Complete(double secondLevel1) {
     return {{R::DriedCalibration, 0.5}, {R::Calibration1, 10.0}, {R::Calibration1, secondLevel1},
             {R::Calibration2, 10.0},    {R::Calibration2, 10.0}, {R::Calibration3, 20.0},
             {R::Calibration3, 20.0},    {R::Calibration4, 30.0}, {R::Calibration4, 30.0},
@@ -25,8 +22,7 @@ std::vector<Injection> Complete(double secondLevel1)
             {R::Analysis, 10.5}};
 }
 
-TEST(CalcDetails, ChecksAreJudgedOnlyOnWhatTheyNeed)
-{
+TEST(CalcDetails, ChecksAreJudgedOnlyOnWhatTheyNeed) {
     struct Case {
         const char* what;
         std::vector<Injection> injections;
@@ -38,13 +34,27 @@ TEST(CalcDetails, ChecksAreJudgedOnlyOnWhatTheyNeed)
         {"no solvent mass 3", Complete(10.0), Masses(1, 1, 0, 1, 1, 1), "+++++?++"},
         // One injection each: no difference to judge; the blank needs only one.
         {"single injections",
-         {{R::DriedCalibration, 0.5}, {R::Calibration1, 1.5}, {R::Calibration2, 1.5}, {R::Calibration3, 2.5},
-          {R::Calibration4, 3.5}, {R::DriedAnalysis, 2.0}, {R::Analysis, 10.0}},
-         Masses(1, 1, 1, 1, 1, 1), "????++??"},
+         {{R::DriedCalibration, 0.5},
+          {R::Calibration1, 1.5},
+          {R::Calibration2, 1.5},
+          {R::Calibration3, 2.5},
+          {R::Calibration4, 3.5},
+          {R::DriedAnalysis, 2.0},
+          {R::Analysis, 10.0}},
+         Masses(1, 1, 1, 1, 1, 1),
+         "????++??"},
         // No blank: its range is not a number and the coefficients lack it.
-        {"no blank", {{R::Calibration1, 1.0}, {R::Calibration1, 1.0}, {R::Calibration2, 1.0}, {R::Calibration2, 1.0},
-                      {R::Calibration3, 2.0}, {R::Calibration3, 2.0}, {R::Calibration4, 3.0}, {R::Calibration4, 3.0}},
-         Masses(1, 1, 1, 1, 1, 1), "++++????"},
+        {"no blank",
+         {{R::Calibration1, 1.0},
+          {R::Calibration1, 1.0},
+          {R::Calibration2, 1.0},
+          {R::Calibration2, 1.0},
+          {R::Calibration3, 2.0},
+          {R::Calibration3, 2.0},
+          {R::Calibration4, 3.0},
+          {R::Calibration4, 3.0}},
+         Masses(1, 1, 1, 1, 1, 1),
+         "++++????"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -53,7 +63,7 @@ TEST(CalcDetails, ChecksAreJudgedOnlyOnWhatTheyNeed)
         ASSERT_TRUE(d.complete);
         EXPECT_EQ(Verdicts(d), c.verdicts);
         // Each check carries the value the calculation compared and the limit of its clause.
-        const double values[] = {r.spread1, r.spread2, r.spread3, r.spread4,
+        const double values[] = {r.spread1,   r.spread2, r.spread3,           r.spread4,
                                  r.drySpread, r.kSpread, r.dryAnalysisSpread, r.waterSpread};
         const double limits[] = {10, 10, 10, 10, 12, 14, 10, 10};
         for (std::size_t i = 0; i < 8; ++i) {
@@ -63,8 +73,7 @@ TEST(CalcDetails, ChecksAreJudgedOnlyOnWhatTheyNeed)
     }
 }
 
-TEST(CalcDetails, HeightsAndInjectionsOfTheCalibrationAndAnalysis)
-{
+TEST(CalcDetails, HeightsAndInjectionsOfTheCalibrationAndAnalysis) {
     std::vector<Injection> injections = Complete(12.0);
     injections.push_back({R::DriedCalibration, 0.75});
     const CalcDetails d = Calculate(MakeSet(injections), Masses(1, 1, 1, 1, 1, 1)).results.details;
@@ -79,8 +88,7 @@ TEST(CalcDetails, HeightsAndInjectionsOfTheCalibrationAndAnalysis)
 }
 
 // After a stop on a foreign peak nothing of a finished calculation may stand, an earlier one's neither.
-TEST(CalcDetails, AStopLeavesNoDetails)
-{
+TEST(CalcDetails, AStopLeavesNoDetails) {
     SampleSet set = MakeSet(Complete(10.0));
     set.entry(3).peaks.push_back(NamedPeak(L"метан", 1.0));
     CalcResults earlier = Calculate(MakeSet(Complete(10.0)), Masses(1, 1, 1, 1, 1, 1)).results;
@@ -90,4 +98,4 @@ TEST(CalcDetails, AStopLeavesNoDetails)
     EXPECT_EQ(Verdicts(d), "????????");
 }
 
-} // namespace
+}  // namespace

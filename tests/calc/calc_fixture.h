@@ -20,8 +20,7 @@ struct Injection {
     double height;
 };
 
-inline PeakRecord NamedPeak(const std::wstring& name, double height)
-{
+inline PeakRecord NamedPeak(const std::wstring& name, double height) {
     PeakRecord peak;
     peak.name = name;
     peak.height = height;
@@ -29,11 +28,10 @@ inline PeakRecord NamedPeak(const std::wstring& name, double height)
 }
 
 // A sample name that gives each role, as the list refresh would assign it.
-inline constexpr const wchar_t* kRoleSamples[] = {L"осуш. град", L"град1", L"град2", L"град3",
+inline constexpr const wchar_t* kRoleSamples[] = {L"осуш. град", L"град1",       L"град2", L"град3",
                                                   L"град4",      L"проба осуш.", L"проба"};
 
-inline SampleSet MakeSet(const std::vector<Injection>& injections)
-{
+inline SampleSet MakeSet(const std::vector<Injection>& injections) {
     SampleSet set;
     uint32_t id = 1;
     for (const Injection& injection : injections) {
@@ -61,8 +59,7 @@ struct Outcome {
 };
 
 // Runs the calculation once, starting from the given form and results.
-inline Outcome Calculate(const SampleSet& set, FormValues form, CalcResults results = {})
-{
+inline Outcome Calculate(const SampleSet& set, FormValues form, CalcResults results = {}) {
     RecordingReporter reporter;
     WaterCalculator calculator{&BuiltInText};
     calculator.bind(set, form, results, reporter);
@@ -70,8 +67,7 @@ inline Outcome Calculate(const SampleSet& set, FormValues form, CalcResults resu
     return {form, results, reporter.messages};
 }
 
-inline FormValues Masses(double m1, double m2, double m3, double m4, double portionMass, double sampleMass)
-{
+inline FormValues Masses(double m1, double m2, double m3, double m4, double portionMass, double sampleMass) {
     FormValues form;
     form.m1 = m1;
     form.m2 = m2;
@@ -82,20 +78,18 @@ inline FormValues Masses(double m1, double m2, double m3, double m4, double port
     return form;
 }
 
-inline uint64_t Bits(double value)
-{
+inline uint64_t Bits(double value) {
     return std::bit_cast<uint64_t>(value);
 }
 
 // Every number of CalcResults, in declaration order.
-inline constexpr double CalcResults::* kResultNumbers[] = {
-    &CalcResults::m1, &CalcResults::m2, &CalcResults::m3, &CalcResults::m4,
-    &CalcResults::c1, &CalcResults::c2, &CalcResults::c3, &CalcResults::c4,
-    &CalcResults::k1, &CalcResults::k2, &CalcResults::k3, &CalcResults::k4,
-    &CalcResults::kMean,
-    &CalcResults::spread1, &CalcResults::spread2, &CalcResults::spread3, &CalcResults::spread4,
-    &CalcResults::drySpread, &CalcResults::kSpread, &CalcResults::dryAnalysisSpread, &CalcResults::waterSpread,
-    &CalcResults::portionMass, &CalcResults::sampleMass, &CalcResults::water,
+inline constexpr double CalcResults::*kResultNumbers[] = {
+    &CalcResults::m1,          &CalcResults::m2,          &CalcResults::m3,         &CalcResults::m4,
+    &CalcResults::c1,          &CalcResults::c2,          &CalcResults::c3,         &CalcResults::c4,
+    &CalcResults::k1,          &CalcResults::k2,          &CalcResults::k3,         &CalcResults::k4,
+    &CalcResults::kMean,       &CalcResults::spread1,     &CalcResults::spread2,    &CalcResults::spread3,
+    &CalcResults::spread4,     &CalcResults::drySpread,   &CalcResults::kSpread,    &CalcResults::dryAnalysisSpread,
+    &CalcResults::waterSpread, &CalcResults::portionMass, &CalcResults::sampleMass, &CalcResults::water,
 };
 
 inline constexpr const wchar_t* kMessages[] = {
@@ -110,16 +104,14 @@ inline constexpr const wchar_t* kMessages[] = {
 };
 
 // The lines of an error text that report the method's checks, leaving out those that name an incomplete set.
-inline std::wstring ChecksOnly(const std::wstring& errorText)
-{
+inline std::wstring ChecksOnly(const std::wstring& errorText) {
     std::wstring checks;
     for (std::size_t start = 0; start < errorText.size();) {
         const std::size_t end = errorText.find(L"\r\n", start) + 2;
-        if (errorText.compare(start, 9, L"Проверка ") == 0)
-            checks += errorText.substr(start, end - start);
+        if (errorText.compare(start, 9, L"Проверка ") == 0) checks += errorText.substr(start, end - start);
         start = end;
     }
     return checks;
 }
 
-} // namespace calctest
+}  // namespace calctest

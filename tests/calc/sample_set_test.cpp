@@ -9,15 +9,13 @@
 
 namespace {
 
-AssayEntry EntryWithSample(const wchar_t* sample)
-{
+AssayEntry EntryWithSample(const wchar_t* sample) {
     AssayEntry entry;
     entry.sample = sample;
     return entry;
 }
 
-AssayEntry EntryWithId(uint32_t id, const wchar_t* sample = L"")
-{
+AssayEntry EntryWithId(uint32_t id, const wchar_t* sample = L"") {
     AssayEntry entry;
     entry.id = id;
     entry.sample = sample;
@@ -27,7 +25,7 @@ AssayEntry EntryWithId(uint32_t id, const wchar_t* sample = L"")
 struct RoleCase {
     const wchar_t* sample;
     AssayRole role;
-    const wchar_t* text; // nullptr: no rule holds
+    const wchar_t* text;  // nullptr: no rule holds
 };
 
 const RoleCase kRoleCases[] = {
@@ -55,8 +53,7 @@ const RoleCase kRoleCases[] = {
     {L"", AssayRole::DriedCalibration, nullptr},
 };
 
-TEST(AssignRole, RoleTable)
-{
+TEST(AssignRole, RoleTable) {
     for (const RoleCase& c : kRoleCases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - kRoleCases));
         AssayEntry entry = EntryWithSample(c.sample);
@@ -72,8 +69,7 @@ TEST(AssignRole, RoleTable)
     }
 }
 
-TEST(AssignRole, NoMatchKeepsWhatTheEntryHad)
-{
+TEST(AssignRole, NoMatchKeepsWhatTheEntryHad) {
     AssayEntry entry = EntryWithSample(L"Проба");
     entry.role = AssayRole::Analysis;
     entry.roleText = L"анализ";
@@ -82,8 +78,7 @@ TEST(AssignRole, NoMatchKeepsWhatTheEntryHad)
     EXPECT_EQ(entry.roleText, L"анализ");
 }
 
-TEST(AssayEntry, NewEntryStartsEmptyWithLowestBlockValues)
-{
+TEST(AssayEntry, NewEntryStartsEmptyWithLowestBlockValues) {
     const AssayEntry entry;
     EXPECT_EQ(entry.role, AssayRole::DriedCalibration);
     EXPECT_EQ(entry.rowChecked, 0);
@@ -93,16 +88,13 @@ TEST(AssayEntry, NewEntryStartsEmptyWithLowestBlockValues)
     EXPECT_EQ(std::bit_cast<uint64_t>(entry.blockValueB), 0xFFEFFFFFFFFFFFFFu);
 }
 
-std::vector<uint32_t> Ids(const SampleSet& set)
-{
+std::vector<uint32_t> Ids(const SampleSet& set) {
     std::vector<uint32_t> ids;
-    for (const AssayEntry& entry : set)
-        ids.push_back(entry.id);
+    for (const AssayEntry& entry : set) ids.push_back(entry.id);
     return ids;
 }
 
-TEST(SampleSet, AppendAnswersIndexAndKeepsIdsUnique)
-{
+TEST(SampleSet, AppendAnswersIndexAndKeepsIdsUnique) {
     SampleSet set;
     EXPECT_EQ(set.append(EntryWithId(7, L"first")), 0);
     EXPECT_EQ(set.append(EntryWithId(0xFFFFFFFDu)), 1);
@@ -113,8 +105,7 @@ TEST(SampleSet, AppendAnswersIndexAndKeepsIdsUnique)
     EXPECT_EQ(set.indexOf(8), -1);
 }
 
-TEST(SampleSet, AppendMovesSequencesWithoutCopying)
-{
+TEST(SampleSet, AppendMovesSequencesWithoutCopying) {
     AssayEntry entry = EntryWithId(1);
     entry.peaks.resize(3);
     entry.traces.assign(2, std::vector<double>(1000, 1.5));
@@ -126,11 +117,9 @@ TEST(SampleSet, AppendMovesSequencesWithoutCopying)
     EXPECT_EQ(set.entry(0).traces[1].data(), trace);
 }
 
-TEST(SampleSet, RemoveClosesTheGapAndKeepsOrder)
-{
+TEST(SampleSet, RemoveClosesTheGapAndKeepsOrder) {
     SampleSet set;
-    for (uint32_t id : {10u, 20u, 30u})
-        set.append(EntryWithId(id));
+    for (uint32_t id : {10u, 20u, 30u}) set.append(EntryWithId(id));
     set.remove(20);
     EXPECT_EQ(Ids(set), (std::vector<uint32_t>{10, 30}));
     set.remove(99);
@@ -149,8 +138,7 @@ struct PeakKey {
     friend bool operator==(const PeakKey&, const PeakKey&) = default;
 };
 
-std::vector<PeakKey> Sorted(const std::vector<PeakKey>& keys)
-{
+std::vector<PeakKey> Sorted(const std::vector<PeakKey>& keys) {
     AssayEntry entry;
     for (const PeakKey& key : keys) {
         PeakRecord peak;
@@ -160,8 +148,7 @@ std::vector<PeakKey> Sorted(const std::vector<PeakKey>& keys)
     }
     SortPeaks(entry);
     std::vector<PeakKey> sorted;
-    for (const PeakRecord& peak : entry.peaks)
-        sorted.push_back({peak.channel, peak.time});
+    for (const PeakRecord& peak : entry.peaks) sorted.push_back({peak.channel, peak.time});
     return sorted;
 }
 
@@ -170,8 +157,7 @@ struct OrderCase {
     std::vector<PeakKey> expected;
 };
 
-TEST(PeakOrder, ByChannelThenTime)
-{
+TEST(PeakOrder, ByChannelThenTime) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
     const OrderCase cases[] = {
@@ -189,8 +175,7 @@ TEST(PeakOrder, ByChannelThenTime)
     }
 }
 
-TEST(PeakOrder, EqualChannelAndTimeKeepReadingOrder)
-{
+TEST(PeakOrder, EqualChannelAndTimeKeepReadingOrder) {
     AssayEntry entry;
     for (const wchar_t* id : {L"a", L"b", L"c"}) {
         PeakRecord peak;
@@ -203,13 +188,11 @@ TEST(PeakOrder, EqualChannelAndTimeKeepReadingOrder)
     EXPECT_EQ(entry.peaks[0].nameid + entry.peaks[1].nameid + entry.peaks[2].nameid, L"abc");
 }
 
-TEST(PeakOrder, TimeThatIsNotANumberStillOrdersChannels)
-{
+TEST(PeakOrder, TimeThatIsNotANumberStillOrdersChannels) {
     const double nan = std::nan("");
     const std::vector<PeakKey> sorted = Sorted({{3, 1.0}, {1, nan}, {2, 4.0}, {1, 0.5}, {2, nan}, {1, 2.0}});
     ASSERT_EQ(sorted.size(), 6u);
-    for (std::size_t i = 1; i < sorted.size(); ++i)
-        EXPECT_LE(sorted[i - 1].channel, sorted[i].channel);
+    for (std::size_t i = 1; i < sorted.size(); ++i) EXPECT_LE(sorted[i - 1].channel, sorted[i].channel);
 }
 
-} // namespace
+}  // namespace

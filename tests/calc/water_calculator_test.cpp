@@ -14,34 +14,27 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The determination of the method's worked example: no dried extractant in the calibration, masses 10,
 // two equal injections per level, sample 10 and 10, dried extractant in the analysis 2 and 2.
-std::vector<Injection> WorkedExample()
-{
-    return {{R::Calibration1, 0.0998}, {R::Calibration1, 0.0998}, {R::Calibration2, 0.0998},
-            {R::Calibration2, 0.0998}, {R::Calibration3, 0.1996}, {R::Calibration3, 0.1996},
-            {R::Calibration4, 0.2994}, {R::Calibration4, 0.2994}, {R::Analysis, 10.0},
-            {R::Analysis, 10.0},       {R::DriedAnalysis, 2.0},   {R::DriedAnalysis, 2.0}};
+std::vector<Injection> WorkedExample() {
+    return {{R::Calibration1, 0.0998}, {R::Calibration1, 0.0998}, {R::Calibration2, 0.0998}, {R::Calibration2, 0.0998},
+            {R::Calibration3, 0.1996}, {R::Calibration3, 0.1996}, {R::Calibration4, 0.2994}, {R::Calibration4, 0.2994},
+            {R::Analysis, 10.0},       {R::Analysis, 10.0},       {R::DriedAnalysis, 2.0},   {R::DriedAnalysis, 2.0}};
 }
 
 // A determination in which every check fails, the sample with a third injection.
-std::vector<Injection> AllChecksFailing()
-{
-    return {{R::DriedCalibration, 5.0}, {R::DriedCalibration, 5.7}, {R::Calibration1, 100.0},
-            {R::Calibration1, 112.0},   {R::Calibration2, 50.3},    {R::Calibration2, 61.9},
-            {R::Calibration3, 80.0},    {R::Calibration3, 99.0},    {R::Calibration4, 140.0},
-            {R::Calibration4, 120.0},   {R::DriedAnalysis, 3.0},    {R::DriedAnalysis, 3.9},
+std::vector<Injection> AllChecksFailing() {
+    return {{R::DriedCalibration, 5.0}, {R::DriedCalibration, 5.7}, {R::Calibration1, 100.0}, {R::Calibration1, 112.0},
+            {R::Calibration2, 50.3},    {R::Calibration2, 61.9},    {R::Calibration3, 80.0},  {R::Calibration3, 99.0},
+            {R::Calibration4, 140.0},   {R::Calibration4, 120.0},   {R::DriedAnalysis, 3.0},  {R::DriedAnalysis, 3.9},
             {R::Analysis, 200.0},       {R::Analysis, 224.0},       {R::Analysis, 231.5}};
 }
 
-std::wstring AllMessages()
-{
+std::wstring AllMessages() {
     std::wstring all;
-    for (const wchar_t* message : kMessages)
-        all += message;
+    for (const wchar_t* message : kMessages) all += message;
     return all;
 }
 
-TEST(WaterCalculator, WorkedExampleGivesFour)
-{
+TEST(WaterCalculator, WorkedExampleGivesFour) {
     FormValues form = Masses(10, 10, 10, 10, 2, 4);
     form.errorText = L"прежнее\r\n";
     const Outcome out = Calculate(MakeSet(WorkedExample()), form);
@@ -49,8 +42,7 @@ TEST(WaterCalculator, WorkedExampleGivesFour)
     EXPECT_EQ(Bits(r.c1), Bits(0.0998));
     EXPECT_EQ(Bits(r.c3), Bits(0.1996));
     EXPECT_EQ(Bits(r.c4), Bits(0.2994));
-    for (double k : {r.k1, r.k2, r.k3, r.k4, r.kMean})
-        EXPECT_EQ(Bits(k), Bits(1.0));
+    for (double k : {r.k1, r.k2, r.k3, r.k4, r.kMean}) EXPECT_EQ(Bits(k), Bits(1.0));
     for (double zero : {r.spread1, r.spread2, r.spread3, r.spread4, r.kSpread, r.dryAnalysisSpread, r.waterSpread})
         EXPECT_EQ(Bits(zero), Bits(0.0));
     // Without dried-extractant heights the range is taken from the starting minimum over a zero mean.
@@ -70,65 +62,105 @@ TEST(WaterCalculator, WorkedExampleGivesFour)
 struct ThresholdCase {
     const char* what;
     std::vector<Injection> injections;
-    double CalcResults::* value;
+    double CalcResults::*value;
     double expected;
-    const wchar_t* message; // nullptr: the check passes
+    const wchar_t* message;  // nullptr: the check passes
 };
 
-std::vector<ThresholdCase> ThresholdCases()
-{
+std::vector<ThresholdCase> ThresholdCases() {
     std::vector<ThresholdCase> cases;
     const R levels[] = {R::Calibration1, R::Calibration2, R::Calibration3, R::Calibration4};
-    double CalcResults::* const spreads[] = {&CalcResults::spread1, &CalcResults::spread2, &CalcResults::spread3,
-                                             &CalcResults::spread4};
+    double CalcResults::*const spreads[] = {&CalcResults::spread1, &CalcResults::spread2, &CalcResults::spread3,
+                                            &CalcResults::spread4};
     for (int i = 0; i < 4; ++i) {
         cases.push_back({"level at 10", {{levels[i], 95.0}, {levels[i], 105.0}}, spreads[i], 10.0, nullptr});
-        cases.push_back({"level above 10", {{levels[i], 94.99}, {levels[i], 105.0}}, spreads[i],
-                         10.010500525026256, kMessages[i]});
+        cases.push_back(
+            {"level above 10", {{levels[i], 94.99}, {levels[i], 105.0}}, spreads[i], 10.010500525026256, kMessages[i]});
     }
-    const double h3 = 1.996; // with m3 = 1 the coefficient of level 3 is 1
+    const double h3 = 1.996;  // with m3 = 1 the coefficient of level 3 is 1
     const double h4 = 2.994;
     auto coefficients = [&](double h1) {
-        return std::vector<Injection>{{R::Calibration1, h1},     {R::Calibration1, h1},
-                                      {R::Calibration2, 0.9327102803738317}, {R::Calibration2, 0.9327102803738317},
-                                      {R::Calibration3, h3},     {R::Calibration3, h3},
-                                      {R::Calibration4, h4},     {R::Calibration4, h4}};
+        return std::vector<Injection>{{R::Calibration1, h1},
+                                      {R::Calibration1, h1},
+                                      {R::Calibration2, 0.9327102803738317},
+                                      {R::Calibration2, 0.9327102803738317},
+                                      {R::Calibration3, h3},
+                                      {R::Calibration3, h3},
+                                      {R::Calibration4, h4},
+                                      {R::Calibration4, h4}};
     };
     const std::vector<ThresholdCase> fixed = {
-        {"level 100/110", {{R::Calibration1, 100.0}, {R::Calibration1, 110.0}}, &CalcResults::spread1,
-         9.523809523809524, nullptr},
-        {"level 100/112", {{R::Calibration1, 100.0}, {R::Calibration1, 112.0}}, &CalcResults::spread1,
-         11.320754716981133, kMessages[0]},
-        {"dried at 12", {{R::DriedCalibration, 94.0}, {R::DriedCalibration, 106.0}}, &CalcResults::drySpread, 12.0,
+        {"level 100/110",
+         {{R::Calibration1, 100.0}, {R::Calibration1, 110.0}},
+         &CalcResults::spread1,
+         9.523809523809524,
          nullptr},
-        {"dried above 12", {{R::DriedCalibration, 94.0}, {R::DriedCalibration, 106.01}}, &CalcResults::drySpread,
-         12.009399530023504, kMessages[4]},
+        {"level 100/112",
+         {{R::Calibration1, 100.0}, {R::Calibration1, 112.0}},
+         &CalcResults::spread1,
+         11.320754716981133,
+         kMessages[0]},
+        {"dried at 12",
+         {{R::DriedCalibration, 94.0}, {R::DriedCalibration, 106.0}},
+         &CalcResults::drySpread,
+         12.0,
+         nullptr},
+        {"dried above 12",
+         {{R::DriedCalibration, 94.0}, {R::DriedCalibration, 106.01}},
+         &CalcResults::drySpread,
+         12.009399530023504,
+         kMessages[4]},
         {"dried 5/5.6/5.3",
          {{R::DriedCalibration, 5.0}, {R::DriedCalibration, 5.6}, {R::DriedCalibration, 5.3}},
-         &CalcResults::drySpread, 11.320754716981126, nullptr},
-        {"dried 5/5.7", {{R::DriedCalibration, 5.0}, {R::DriedCalibration, 5.7}}, &CalcResults::drySpread,
-         13.084112149532714, kMessages[4]},
+         &CalcResults::drySpread,
+         11.320754716981126,
+         nullptr},
+        {"dried 5/5.7",
+         {{R::DriedCalibration, 5.0}, {R::DriedCalibration, 5.7}},
+         &CalcResults::drySpread,
+         13.084112149532714,
+         kMessages[4]},
         {"blanks above 100000, from their own minimum",
-         {{R::DriedCalibration, 200000.0}, {R::DriedCalibration, 300000.0}}, &CalcResults::drySpread, 40.0, kMessages[4]},
+         {{R::DriedCalibration, 200000.0}, {R::DriedCalibration, 300000.0}},
+         &CalcResults::drySpread,
+         40.0,
+         kMessages[4]},
         // No double gives exactly 14 here: 0.93, 1.07, 1, 1 land one step above, and fail.
         {"coefficients just below 14", coefficients(1.0731182795698921), &CalcResults::kSpread, 13.999999999999979,
          nullptr},
-        {"coefficients 0.93/1.07/1/1", coefficients(1.0731182795698924), &CalcResults::kSpread,
-         14.000000000000002, kMessages[5]},
-        {"dried analysis at 10", {{R::DriedAnalysis, 95.0}, {R::DriedAnalysis, 105.0}},
-         &CalcResults::dryAnalysisSpread, 10.0, nullptr},
-        {"dried analysis above 10", {{R::DriedAnalysis, 94.99}, {R::DriedAnalysis, 105.0}},
-         &CalcResults::dryAnalysisSpread, 10.010500525026256, kMessages[6]},
+        {"coefficients 0.93/1.07/1/1", coefficients(1.0731182795698924), &CalcResults::kSpread, 14.000000000000002,
+         kMessages[5]},
+        {"dried analysis at 10",
+         {{R::DriedAnalysis, 95.0}, {R::DriedAnalysis, 105.0}},
+         &CalcResults::dryAnalysisSpread,
+         10.0,
+         nullptr},
+        {"dried analysis above 10",
+         {{R::DriedAnalysis, 94.99}, {R::DriedAnalysis, 105.0}},
+         &CalcResults::dryAnalysisSpread,
+         10.010500525026256,
+         kMessages[6]},
         {"sample at 10", {{R::Analysis, 95.0}, {R::Analysis, 105.0}}, &CalcResults::waterSpread, 10.0, nullptr},
-        {"sample above 10", {{R::Analysis, 94.99}, {R::Analysis, 105.0}}, &CalcResults::waterSpread,
-         10.010500525026256, kMessages[7]},
-        {"sample 200/220", {{R::Analysis, 200.0}, {R::Analysis, 220.0}}, &CalcResults::waterSpread,
-         9.523809523809524, nullptr},
-        {"sample 200/224", {{R::Analysis, 200.0}, {R::Analysis, 224.0}}, &CalcResults::waterSpread,
-         11.320754716981133, kMessages[7]},
+        {"sample above 10",
+         {{R::Analysis, 94.99}, {R::Analysis, 105.0}},
+         &CalcResults::waterSpread,
+         10.010500525026256,
+         kMessages[7]},
+        {"sample 200/220",
+         {{R::Analysis, 200.0}, {R::Analysis, 220.0}},
+         &CalcResults::waterSpread,
+         9.523809523809524,
+         nullptr},
+        {"sample 200/224",
+         {{R::Analysis, 200.0}, {R::Analysis, 224.0}},
+         &CalcResults::waterSpread,
+         11.320754716981133,
+         kMessages[7]},
         {"third height counts in the mean, not the spread",
-         {{R::Calibration1, 100.0}, {R::Calibration1, 104.0}, {R::Calibration1, 400.0}}, &CalcResults::spread1,
-         1.986754966887417, nullptr},
+         {{R::Calibration1, 100.0}, {R::Calibration1, 104.0}, {R::Calibration1, 400.0}},
+         &CalcResults::spread1,
+         1.986754966887417,
+         nullptr},
     };
     cases.insert(cases.end(), fixed.begin(), fixed.end());
     return cases;
@@ -136,8 +168,7 @@ std::vector<ThresholdCase> ThresholdCases()
 
 // Each case feeds one check only; every other check sees no data or not-a-number values and passes (the
 // lines naming the roles left out follow the checks').
-TEST(WaterCalculator, ThresholdsAreStrict)
-{
+TEST(WaterCalculator, ThresholdsAreStrict) {
     for (const ThresholdCase& c : ThresholdCases()) {
         SCOPED_TRACE(c.what);
         const Outcome out = Calculate(MakeSet(c.injections), Masses(1, 1, 1, 1, 1, 1));
@@ -147,18 +178,20 @@ TEST(WaterCalculator, ThresholdsAreStrict)
     }
 }
 
-TEST(WaterCalculator, AllEightChecksFailInTableOrder)
-{
+TEST(WaterCalculator, AllEightChecksFailInTableOrder) {
     const Outcome out = Calculate(MakeSet(AllChecksFailing()), Masses(1.5, 2.25, 0.75, 3, 0.125, 1.75));
     const std::wstring expected = AllMessages() + L"Неполный набор: «анализ» — пиков воды 3, нужно 2\r\n";
     EXPECT_EQ(out.form.errorText, expected);
     EXPECT_EQ(out.results.errorText, expected);
 }
 
-TEST(WaterCalculator, SingleHeightPerRole)
-{
-    const Outcome out = Calculate(MakeSet({{R::DriedCalibration, 0.5}, {R::Calibration1, 1.5}, {R::Calibration2, 1.5},
-                                           {R::Calibration3, 2.5}, {R::Calibration4, 3.5}, {R::DriedAnalysis, 2.0},
+TEST(WaterCalculator, SingleHeightPerRole) {
+    const Outcome out = Calculate(MakeSet({{R::DriedCalibration, 0.5},
+                                           {R::Calibration1, 1.5},
+                                           {R::Calibration2, 1.5},
+                                           {R::Calibration3, 2.5},
+                                           {R::Calibration4, 3.5},
+                                           {R::DriedAnalysis, 2.0},
                                            {R::Analysis, 10.0}}),
                                   Masses(1, 1, 1, 1, 1, 1));
     const CalcResults& r = out.results;
@@ -172,23 +205,22 @@ TEST(WaterCalculator, SingleHeightPerRole)
 
 // A complete determination (three blanks, two injections of every other role) changed in one way each: the
 // water value, or none, and the error list. Values computed independently in the method's groupings.
-TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed)
-{
+TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed) {
     const std::vector<Injection> complete = {
         {R::DriedCalibration, 0.0123}, {R::DriedCalibration, 0.0131}, {R::DriedCalibration, 0.0127},
         {R::Calibration1, 0.1125},     {R::Calibration1, 0.1098},     {R::Calibration2, 0.1089},
         {R::Calibration2, 0.1102},     {R::Calibration3, 0.2154},     {R::Calibration3, 0.2201},
         {R::Calibration4, 0.3211},     {R::Calibration4, 0.3189},     {R::DriedAnalysis, 0.0140},
         {R::DriedAnalysis, 0.0136},    {R::Analysis, 0.0874},         {R::Analysis, 0.0861}};
-    constexpr double FormValues::* kMasses[] = {&FormValues::m1, &FormValues::m2, &FormValues::m3,
-                                                &FormValues::m4, &FormValues::portionMass, &FormValues::sampleMass};
+    constexpr double FormValues::*kMasses[] = {&FormValues::m1, &FormValues::m2,          &FormValues::m3,
+                                               &FormValues::m4, &FormValues::portionMass, &FormValues::sampleMass};
     constexpr std::optional<uint64_t> kNone;
     const std::wstring k = kMessages[5];
     struct Case {
         const char* name;
-        int role = -1;      // keeps this many injections of the role (0 or 1), or adds a third (3)
+        int role = -1;  // keeps this many injections of the role (0 or 1), or adds a third (3)
         int injections = 2;
-        int mass = -1;      // sets this mass (index into kMasses)
+        int mass = -1;  // sets this mass (index into kMasses)
         double massValue = 0.0;
         std::optional<uint64_t> water;
         std::wstring errors;
@@ -235,16 +267,14 @@ TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed)
         std::vector<Injection> injections;
         int kept = 0;
         for (const Injection& i : complete) {
-            if (static_cast<int>(i.role) != c.role || kept++ < std::min(c.injections, 2))
-                injections.push_back(i);
+            if (static_cast<int>(i.role) != c.role || kept++ < std::min(c.injections, 2)) injections.push_back(i);
         }
         if (c.injections == 3)
             injections.push_back(*std::find_if(complete.begin(), complete.end(),
                                                [&](const Injection& i) { return static_cast<int>(i.role) == c.role; }));
         FormValues form = Masses(9.87, 10.12, 10.03, 9.95, 3.117, 8.412);
-        form.water = 7.25; // an earlier value, never kept
-        if (c.mass >= 0)
-            form.*kMasses[c.mass] = c.massValue;
+        form.water = 7.25;  // an earlier value, never kept
+        if (c.mass >= 0) form.*kMasses[c.mass] = c.massValue;
         const Outcome out = Calculate(MakeSet(injections), form);
         if (c.water)
             EXPECT_EQ(Bits(out.form.water), *c.water) << out.form.water;
@@ -257,8 +287,7 @@ TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed)
 }
 
 // A sample name no rule matches still counts as a blank of the calibration, and is named.
-TEST(WaterCalculator, UnmatchedSampleIsNamed)
-{
+TEST(WaterCalculator, UnmatchedSampleIsNamed) {
     SampleSet set = MakeSet(WorkedExample());
     AssayEntry unmatched;
     unmatched.id = 99;
@@ -270,8 +299,7 @@ TEST(WaterCalculator, UnmatchedSampleIsNamed)
     EXPECT_EQ(out.form.errorText, L"Тип расчёта не определён: «образец» учтена как «осуш. градуировка»\r\n");
 }
 
-TEST(WaterCalculator, NonPositiveSolventMassLeavesContentZero)
-{
+TEST(WaterCalculator, NonPositiveSolventMassLeavesContentZero) {
     std::vector<Injection> injections = WorkedExample();
     std::erase_if(injections, [](const Injection& i) { return i.role == R::Calibration3; });
     const Outcome out = Calculate(MakeSet(injections), Masses(0, -10, 0, 10, 2, 4));
@@ -280,12 +308,11 @@ TEST(WaterCalculator, NonPositiveSolventMassLeavesContentZero)
     EXPECT_EQ(Bits(r.c2), Bits(0.0));
     EXPECT_EQ(Bits(r.m2), Bits(-10.0));
     EXPECT_EQ(Bits(r.k1), Bits(0.0));
-    EXPECT_TRUE(std::isnan(r.k3)); // no heights and no content: zero over not-a-number
+    EXPECT_TRUE(std::isnan(r.k3));  // no heights and no content: zero over not-a-number
     EXPECT_EQ(Bits(r.k4), Bits(1.0));
 }
 
-TEST(WaterCalculator, EveryPeakOfAnEntryCountsAndUnnamedOnesAreSkipped)
-{
+TEST(WaterCalculator, EveryPeakOfAnEntryCountsAndUnnamedOnesAreSkipped) {
     AssayEntry entry;
     entry.role = R::Analysis;
     entry.rowChecked = 0;
@@ -298,8 +325,7 @@ TEST(WaterCalculator, EveryPeakOfAnEntryCountsAndUnnamedOnesAreSkipped)
     EXPECT_EQ(Bits(out.results.waterSpread), Bits(10.0));
 }
 
-TEST(WaterCalculator, ForeignPeakStopsWithNothingOfAnEarlierRun)
-{
+TEST(WaterCalculator, ForeignPeakStopsWithNothingOfAnEarlierRun) {
     const wchar_t* const foreignNames[] = {L"Вода", L"ВОДА", L"вОДА", L"вода ", L" вода", L"water", L"метан", L"вод"};
     for (const wchar_t* name : foreignNames) {
         SCOPED_TRACE(testing::Message() << name);
@@ -314,7 +340,8 @@ TEST(WaterCalculator, ForeignPeakStopsWithNothingOfAnEarlierRun)
         const Outcome out = Calculate(set, form, previous.results);
 
         EXPECT_EQ(out.stops, std::vector<std::wstring>{L"нет воды"});
-        const std::wstring line = L"Расчёт остановлен: пик «" + std::wstring(name) + L"» в хроматограмме «assay4.stg» — не вода\r\n";
+        const std::wstring line =
+            L"Расчёт остановлен: пик «" + std::wstring(name) + L"» в хроматограмме «assay4.stg» — не вода\r\n";
         EXPECT_TRUE(std::isnan(out.form.water));
         EXPECT_EQ(out.form.errorText, line);
         EXPECT_EQ(out.results.errorText, line);
@@ -328,9 +355,8 @@ TEST(WaterCalculator, ForeignPeakStopsWithNothingOfAnEarlierRun)
         expected.c2 = 0.998 / 2.25;
         expected.c3 = 1.996 / 0.75;
         expected.c4 = 2.994 / 3.0;
-        for (double CalcResults::* field : kResultNumbers)
-            EXPECT_EQ(Bits(out.results.*field), Bits(expected.*field));
+        for (double CalcResults::*field : kResultNumbers) EXPECT_EQ(Bits(out.results.*field), Bits(expected.*field));
     }
 }
 
-} // namespace
+}  // namespace

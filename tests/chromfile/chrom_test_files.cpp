@@ -10,75 +10,63 @@
 
 namespace {
 
-auto Fields(const PeakTableItem& p)
-{
-    return std::tie(p.front, p.back, p.time, p.area, p.height, p.concent, p.name, p.reference, p.left, p.right,
-                    p.flags, p.front_base_height, p.back_base_height, p.index);
+auto Fields(const PeakTableItem& p) {
+    return std::tie(p.front, p.back, p.time, p.area, p.height, p.concent, p.name, p.reference, p.left, p.right, p.flags,
+                    p.front_base_height, p.back_base_height, p.index);
 }
 
-auto Fields(const ChannelRecord& c)
-{
+auto Fields(const ChannelRecord& c) {
     return std::tie(c.number, c.samples, c.blockValueA, c.blockValueB, c.table);
 }
 
-auto Fields(const ColumnRecord& c)
-{
-    return std::tie(c.channel, c.name, c.brand, c.type, c.diameter, c.length, c.carrier, c.phase, c.percent,
-                    c.unit, c.fraction0, c.fraction1, c.film, c.part, c.serial);
+auto Fields(const ColumnRecord& c) {
+    return std::tie(c.channel, c.name, c.brand, c.type, c.diameter, c.length, c.carrier, c.phase, c.percent, c.unit,
+                    c.fraction0, c.fraction1, c.film, c.part, c.serial);
 }
 
-auto Fields(const ExtraItem& e)
-{
+auto Fields(const ExtraItem& e) {
     return std::tie(e.name, e.title, e.value);
 }
 
-auto Fields(const Passport& p)
-{
+auto Fields(const Passport& p) {
     return std::tie(p.path, p.assayid, p.series, p.andate, p.duration, p.sample, p.method, p.graduation, p.date,
                     p.defect, p.mixture, p.columns, p.extras);
 }
 
-} // namespace
+}  // namespace
 
-TempFile::TempFile(const std::wstring& suffix)
-{
+TempFile::TempFile(const std::wstring& suffix) {
     static std::atomic<int> counter{0};
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "_" + test->name();
     for (char& c : name)
-        if (c == '/')
-            c = '_';
+        if (c == '/') c = '_';
     // Through UTF-8, which the path class converts to the native file name on every target.
     const std::string utf8 = name + "_" + std::to_string(counter++) + Utf8FromWide(suffix);
     path_ = std::filesystem::temp_directory_path() / std::u8string(utf8.begin(), utf8.end());
 }
 
-std::wstring TempFile::WidePath() const
-{
+std::wstring TempFile::WidePath() const {
     const std::u8string utf8 = path_.u8string();
     return WideFromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
-TempFile::~TempFile()
-{
+TempFile::~TempFile() {
     std::error_code ignored;
     std::filesystem::remove(path_, ignored);
 }
 
-void TempFile::Write(const std::string& bytes) const
-{
+void TempFile::Write(const std::string& bytes) const {
     ASSERT_TRUE(SaveBytes(path_, bytes));
 }
 
-int32_t LoadBytes(CVeltroxFile4& file, const std::string& bytes)
-{
+int32_t LoadBytes(CVeltroxFile4& file, const std::string& bytes) {
     const TempFile temp;
     temp.Write(bytes);
     return file.Load(temp.WidePath().c_str());
 }
 
-ChannelRecord MakeChannel(uint32_t number, std::vector<float> samples)
-{
+ChannelRecord MakeChannel(uint32_t number, std::vector<float> samples) {
     ChannelRecord channel;
     channel.number = number;
     channel.samples = std::move(samples);
@@ -87,8 +75,7 @@ ChannelRecord MakeChannel(uint32_t number, std::vector<float> samples)
     return channel;
 }
 
-PeakTableItem MakePeak(double time, const std::wstring& name)
-{
+PeakTableItem MakePeak(double time, const std::wstring& name) {
     PeakTableItem peak;
     peak.front = time - 0.05;
     peak.back = time + 0.07;
@@ -107,8 +94,7 @@ PeakTableItem MakePeak(double time, const std::wstring& name)
     return peak;
 }
 
-ChromFileSpec FullSpec()
-{
+ChromFileSpec FullSpec() {
     ChromFileSpec spec;
     Passport& p = spec.passport;
     p.assayid = L"6f1c2b9e-0d4a-4a51-9c1e-3b7f8e2d5a10";
@@ -146,47 +132,49 @@ ChromFileSpec FullSpec()
     return spec;
 }
 
-std::string DocumentWith(const std::string& inner)
-{
+std::string DocumentWith(const std::string& inner) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<root version=\"1\">" + inner + "</root>\n";
 }
 
-std::vector<uint32_t> Numbers(const CVeltroxFile4& file)
-{
+std::vector<uint32_t> Numbers(const CVeltroxFile4& file) {
     std::vector<uint32_t> numbers;
-    for (const ChannelRecord& channel : file.channels)
-        numbers.push_back(channel.number);
+    for (const ChannelRecord& channel : file.channels) numbers.push_back(channel.number);
     return numbers;
 }
 
-bool AnyTable(const CVeltroxFile4& file)
-{
+bool AnyTable(const CVeltroxFile4& file) {
     for (const ChannelRecord& channel : file.channels)
-        if (!channel.table.empty())
-            return true;
+        if (!channel.table.empty()) return true;
     return false;
 }
 
-bool operator==(const PeakTableItem& a, const PeakTableItem& b) { return Fields(a) == Fields(b); }
-bool operator==(const ChannelRecord& a, const ChannelRecord& b) { return Fields(a) == Fields(b); }
-bool operator==(const ColumnRecord& a, const ColumnRecord& b) { return Fields(a) == Fields(b); }
-bool operator==(const ExtraItem& a, const ExtraItem& b) { return Fields(a) == Fields(b); }
-bool operator==(const Passport& a, const Passport& b) { return Fields(a) == Fields(b); }
+bool operator==(const PeakTableItem& a, const PeakTableItem& b) {
+    return Fields(a) == Fields(b);
+}
+bool operator==(const ChannelRecord& a, const ChannelRecord& b) {
+    return Fields(a) == Fields(b);
+}
+bool operator==(const ColumnRecord& a, const ColumnRecord& b) {
+    return Fields(a) == Fields(b);
+}
+bool operator==(const ExtraItem& a, const ExtraItem& b) {
+    return Fields(a) == Fields(b);
+}
+bool operator==(const Passport& a, const Passport& b) {
+    return Fields(a) == Fields(b);
+}
 
-void PrintTo(const ChannelRecord& channel, std::ostream* out)
-{
+void PrintTo(const ChannelRecord& channel, std::ostream* out) {
     *out << "channel " << channel.number << " with " << channel.samples.size() << " samples and "
          << channel.table.size() << " peaks";
 }
 
-void PrintTo(const Passport& passport, std::ostream* out)
-{
-    *out << "passport of " << Utf8FromWide(passport.path) << " sample \"" << Utf8FromWide(passport.sample)
-         << "\", " << passport.columns.size() << " columns, " << passport.extras.size() << " extras";
+void PrintTo(const Passport& passport, std::ostream* out) {
+    *out << "passport of " << Utf8FromWide(passport.path) << " sample \"" << Utf8FromWide(passport.sample) << "\", "
+         << passport.columns.size() << " columns, " << passport.extras.size() << " extras";
 }
 
-void PrintTo(const PeakTableItem& item, std::ostream* out)
-{
+void PrintTo(const PeakTableItem& item, std::ostream* out) {
     *out << "peak \"" << Utf8FromWide(item.name) << "\" at " << item.time << " left " << item.left << " right "
          << item.right << " flags " << item.flags;
 }

@@ -13,8 +13,7 @@ constexpr size_t kHeader = 16;
 constexpr size_t kBlockHeader = 32;
 
 // A reader that already holds another file, so that what a failed load keeps can be told from what it sets.
-CVeltroxFile4 PreviouslyLoaded()
-{
+CVeltroxFile4 PreviouslyLoaded() {
     ChromFileSpec previous;
     previous.passport.sample = L"earlier";
     previous.channels = {MakeChannel(7, {1.0f}), MakeChannel(8, {}), MakeChannel(9, {2.0f, 3.0f})};
@@ -24,13 +23,11 @@ CVeltroxFile4 PreviouslyLoaded()
     return file;
 }
 
-void SetCount(std::string& bytes, size_t blockStart, uint64_t count)
-{
+void SetCount(std::string& bytes, size_t blockStart, uint64_t count) {
     std::memcpy(&bytes[blockStart + 24], &count, sizeof count);
 }
 
-TEST(ChromContainer, MissingFileCannotBeOpened)
-{
+TEST(ChromContainer, MissingFileCannotBeOpened) {
     CVeltroxFile4 file = PreviouslyLoaded();
     const TempFile absent;
     EXPECT_EQ(file.Load(absent.WidePath().c_str()), CVeltroxFile4::kCannotOpen);
@@ -47,8 +44,7 @@ struct HeaderCase {
 
 class ChromHeader : public ::testing::TestWithParam<HeaderCase> {};
 
-TEST_P(ChromHeader, LeavesObjectUntouchedUnlessLoaded)
-{
+TEST_P(ChromHeader, LeavesObjectUntouchedUnlessLoaded) {
     std::string bytes = WriteChromFile(FullSpec());
     bytes[GetParam().offset] = GetParam().byte;
     CVeltroxFile4 file = PreviouslyLoaded();
@@ -63,20 +59,18 @@ TEST_P(ChromHeader, LeavesObjectUntouchedUnlessLoaded)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChromHeader,
-    ::testing::Values(HeaderCase{"LowerCaseS", 0, 's', CVeltroxFile4::kBadSignature},
-                      HeaderCase{"LowerCaseT", 1, 't', CVeltroxFile4::kBadSignature},
-                      HeaderCase{"LowerCaseG", 2, 'g', CVeltroxFile4::kBadSignature},
-                      HeaderCase{"ZeroSignature", 0, '\0', CVeltroxFile4::kBadSignature},
-                      HeaderCase{"Version0", 3, '\0', CVeltroxFile4::kLoaded},
-                      HeaderCase{"Version2", 3, '\2', CVeltroxFile4::kBadVersion},
-                      HeaderCase{"Version255", 3, '\xFF', CVeltroxFile4::kBadVersion},
-                      HeaderCase{"ReservedIgnored", 5, '\x7F', CVeltroxFile4::kLoaded}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ChromHeader,
+                         ::testing::Values(HeaderCase{"LowerCaseS", 0, 's', CVeltroxFile4::kBadSignature},
+                                           HeaderCase{"LowerCaseT", 1, 't', CVeltroxFile4::kBadSignature},
+                                           HeaderCase{"LowerCaseG", 2, 'g', CVeltroxFile4::kBadSignature},
+                                           HeaderCase{"ZeroSignature", 0, '\0', CVeltroxFile4::kBadSignature},
+                                           HeaderCase{"Version0", 3, '\0', CVeltroxFile4::kLoaded},
+                                           HeaderCase{"Version2", 3, '\2', CVeltroxFile4::kBadVersion},
+                                           HeaderCase{"Version255", 3, '\xFF', CVeltroxFile4::kBadVersion},
+                                           HeaderCase{"ReservedIgnored", 5, '\x7F', CVeltroxFile4::kLoaded}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
-TEST(ChromContainer, AllLowerCaseSignatureRefused)
-{
+TEST(ChromContainer, AllLowerCaseSignatureRefused) {
     std::string bytes = WriteChromFile(FullSpec());
     bytes.replace(0, 3, "stg");
     CVeltroxFile4 file;
@@ -92,8 +86,7 @@ struct CountCase {
 
 class ChromSampleCount : public ::testing::TestWithParam<CountCase> {};
 
-TEST_P(ChromSampleCount, ReadsOrRefusesLastBlock)
-{
+TEST_P(ChromSampleCount, ReadsOrRefusesLastBlock) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(3, {1.0f, 2.0f}), MakeChannel(4, {5.0f, 6.0f, 7.0f})};
     spec.document = "<root/>";
@@ -122,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"IntoDocument", 4, CVeltroxFile4::kBadDocument}),
     [](const auto& instance) { return std::string(instance.param.name); });
 
-TEST(ChromContainer, CountOfWholeRemainderLeavesEmptyDocument)
-{
+TEST(ChromContainer, CountOfWholeRemainderLeavesEmptyDocument) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(3, {1.0f})};
     spec.document = std::string(8, ' ');
@@ -135,8 +127,7 @@ TEST(ChromContainer, CountOfWholeRemainderLeavesEmptyDocument)
     EXPECT_EQ(file.channels[0].samples.size(), 3u);
 }
 
-TEST(ChromContainer, HeaderOnlyFileHasNoChannels)
-{
+TEST(ChromContainer, HeaderOnlyFileHasNoChannels) {
     ChromFileSpec spec = FullSpec();
     spec.channels.clear();
     CVeltroxFile4 file = PreviouslyLoaded();
@@ -145,8 +136,7 @@ TEST(ChromContainer, HeaderOnlyFileHasNoChannels)
     EXPECT_EQ(file.passport.sample, L"Градуировка 1");
 }
 
-TEST(ChromContainer, BlockWithoutSamples)
-{
+TEST(ChromContainer, BlockWithoutSamples) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(0, {})};
     CVeltroxFile4 file;
@@ -165,8 +155,7 @@ struct DocumentCase {
 class ChromDocumentPart : public ::testing::TestWithParam<DocumentCase> {};
 
 // The document's well-formedness decides -7; a failed document keeps every block, without tables.
-TEST_P(ChromDocumentPart, ParsedFromEndOfBlocks)
-{
+TEST_P(ChromDocumentPart, ParsedFromEndOfBlocks) {
     ChromFileSpec spec = FullSpec();
     spec.document = GetParam().document;
     CVeltroxFile4 file = PreviouslyLoaded();
@@ -203,8 +192,7 @@ struct OffsetCase {
 
 class ChromDocumentOffset : public ::testing::TestWithParam<OffsetCase> {};
 
-TEST_P(ChromDocumentOffset, EndsBlockLoop)
-{
+TEST_P(ChromDocumentOffset, EndsBlockLoop) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(1, {1.0f}), MakeChannel(2, {2.0f})};
     spec.channels[1].table = {MakePeak(3.0, L"x")};
@@ -214,21 +202,20 @@ TEST_P(ChromDocumentOffset, EndsBlockLoop)
     EXPECT_EQ(Numbers(file), GetParam().numbers);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChromDocumentOffset,
-    ::testing::Values(
-        // A block boundary: the second block is taken for the document.
-        OffsetCase{"AfterFirstBlock", kHeader + 36, CVeltroxFile4::kBadDocument, {1}},
-        // Inside the second block: the whole block is read, the document follows it.
-        OffsetCase{"InsideSecondBlock", kHeader + 37, CVeltroxFile4::kLoaded, {1, 2}},
-        OffsetCase{"NoBlocks", kHeader, CVeltroxFile4::kBadDocument, {}},
-        OffsetCase{"Zero", 0, CVeltroxFile4::kBadDocument, {}},
-        // The document's text is taken for a block header: its count field holds letters.
-        OffsetCase{"Huge", std::numeric_limits<uint64_t>::max(), CVeltroxFile4::kBadSampleCount, {1, 2}}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ChromDocumentOffset,
+                         ::testing::Values(
+                             // A block boundary: the second block is taken for the document.
+                             OffsetCase{"AfterFirstBlock", kHeader + 36, CVeltroxFile4::kBadDocument, {1}},
+                             // Inside the second block: the whole block is read, the document follows it.
+                             OffsetCase{"InsideSecondBlock", kHeader + 37, CVeltroxFile4::kLoaded, {1, 2}},
+                             OffsetCase{"NoBlocks", kHeader, CVeltroxFile4::kBadDocument, {}},
+                             OffsetCase{"Zero", 0, CVeltroxFile4::kBadDocument, {}},
+                             // The document's text is taken for a block header: its count field holds letters.
+                             OffsetCase{
+                                 "Huge", std::numeric_limits<uint64_t>::max(), CVeltroxFile4::kBadSampleCount, {1, 2}}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
-TEST(ChromContainer, HugeOffsetPastShortDocumentEndsInBlockHeader)
-{
+TEST(ChromContainer, HugeOffsetPastShortDocumentEndsInBlockHeader) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(1, {1.0f})};
     spec.document = "<root/>";
@@ -238,8 +225,7 @@ TEST(ChromContainer, HugeOffsetPastShortDocumentEndsInBlockHeader)
     EXPECT_EQ(Numbers(file), std::vector<uint32_t>{1});
 }
 
-TEST(ChromContainer, SecondLoadReplacesChannels)
-{
+TEST(ChromContainer, SecondLoadReplacesChannels) {
     CVeltroxFile4 file;
     const ChromFileSpec full = FullSpec();
     ASSERT_EQ(LoadBytes(file, WriteChromFile(full)), CVeltroxFile4::kLoaded);
@@ -252,8 +238,7 @@ TEST(ChromContainer, SecondLoadReplacesChannels)
     EXPECT_EQ(file.channels, other.channels);
 }
 
-TEST(ChromContainer, UnicodePath)
-{
+TEST(ChromContainer, UnicodePath) {
     const TempFile temp(L"_хроматограмма_色谱.stg");
     temp.Write(WriteChromFile(FullSpec()));
     CVeltroxFile4 file;
@@ -261,4 +246,4 @@ TEST(ChromContainer, UnicodePath)
     EXPECT_EQ(file.passport.path, temp.WidePath());
 }
 
-} // namespace
+}  // namespace

@@ -13,14 +13,12 @@
 
 namespace {
 
-bool ReadDocument(const std::string& document, Passport& passport, std::vector<ChannelRecord>& channels)
-{
+bool ReadDocument(const std::string& document, Passport& passport, std::vector<ChannelRecord>& channels) {
     return ReadFileDocument(document.data(), document.size(), passport, channels);
 }
 
 // The one peak of channel 1 whose "item" holds children.
-PeakTableItem ItemOf(const std::string& children)
-{
+PeakTableItem ItemOf(const std::string& children) {
     Passport passport;
     std::vector<ChannelRecord> channels = {MakeChannel(1, {})};
     EXPECT_TRUE(ReadDocument(DocumentWith("<channels><channel><number value=\"1\"/><table><item>" + children +
@@ -36,8 +34,7 @@ struct ItemCase {
 
 class PeakItemParsing : public ::testing::TestWithParam<ItemCase> {};
 
-TEST_P(PeakItemParsing, GivesExpectedItem)
-{
+TEST_P(PeakItemParsing, GivesExpectedItem) {
     PeakTableItem expected;
     GetParam().expect(expected);
     EXPECT_EQ(ItemOf(GetParam().children), expected) << GetParam().children;
@@ -45,38 +42,37 @@ TEST_P(PeakItemParsing, GivesExpectedItem)
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PeakItemParsing,
-    ::testing::Values(
-        ItemCase{"", [](PeakTableItem&) {}},
-        ItemCase{"<left/><right/>", [](PeakTableItem& p) { p.left = p.right = -1; }},
-        ItemCase{"<left value=\"abc\"/>", [](PeakTableItem& p) { p.left = 0; }},
-        ItemCase{"<left value=\"\"/>", [](PeakTableItem& p) { p.left = 0; }},
-        ItemCase{"<left value=\" \t+12x\"/>", [](PeakTableItem& p) { p.left = 12; }},
-        ItemCase{"<left value=\"0x1F\"/><right value=\"-0x10\"/>", [](PeakTableItem& p) { p.left = 31, p.right = -16; }},
-        ItemCase{"<left value=\"99999999999\"/><right value=\"-99999999999\"/>",
-                 [](PeakTableItem& p) { p.left = INT_MAX, p.right = INT_MIN; }},
-        ItemCase{"<flags value=\"-1\"/>", [](PeakTableItem& p) { p.flags = 0; }},
-        ItemCase{"<flags value=\"4294967296\"/>", [](PeakTableItem& p) { p.flags = 4294967295u; }},
-        ItemCase{"<flags value=\"0xFFFFFFFF\"/>", [](PeakTableItem& p) { p.flags = 4294967295u; }},
-        ItemCase{"<reference value=\"Yes\"/>", [](PeakTableItem& p) { p.reference = true; }},
-        ItemCase{"<reference value=\"yes\"/>", [](PeakTableItem& p) { p.reference = true; }},
-        ItemCase{"<reference value=\"T\"/>", [](PeakTableItem& p) { p.reference = true; }},
-        ItemCase{"<reference value=\"1\"/>", [](PeakTableItem& p) { p.reference = true; }},
-        ItemCase{"<reference value=\"no\"/>", [](PeakTableItem&) {}},
-        ItemCase{"<reference value=\"0\"/>", [](PeakTableItem&) {}},
-        ItemCase{"<reference value=\" true\"/>", [](PeakTableItem&) {}},
-        ItemCase{"<reference/>", [](PeakTableItem&) {}},
-        ItemCase{"<time value=\"1e3\"/><area value=\" -2.5\"/><height value=\"abc\"/>",
-                 [](PeakTableItem& p) { p.time = 1000, p.area = -2.5; }},
-        ItemCase{"<index value=\"0.10000000000000001\"/><concent value=\"4.9406564584124654e-324\"/>",
-                 [](PeakTableItem& p) { p.index = 0.1, p.concent = 4.9406564584124654e-324; }},
-        ItemCase{"<name value=\"a&amp;b&#10;&#x44B;\"/>", [](PeakTableItem& p) { p.name = L"a&b\nы"; }},
-        ItemCase{"<name>text only</name><Time value=\"3\"/>", [](PeakTableItem&) {}},
-        // The first of two elements of one name counts.
-        ItemCase{"<time value=\"1\"/><time value=\"2\"/>", [](PeakTableItem& p) { p.time = 1; }}));
+    ::testing::Values(ItemCase{"", [](PeakTableItem&) {}},
+                      ItemCase{"<left/><right/>", [](PeakTableItem& p) { p.left = p.right = -1; }},
+                      ItemCase{"<left value=\"abc\"/>", [](PeakTableItem& p) { p.left = 0; }},
+                      ItemCase{"<left value=\"\"/>", [](PeakTableItem& p) { p.left = 0; }},
+                      ItemCase{"<left value=\" \t+12x\"/>", [](PeakTableItem& p) { p.left = 12; }},
+                      ItemCase{"<left value=\"0x1F\"/><right value=\"-0x10\"/>",
+                               [](PeakTableItem& p) { p.left = 31, p.right = -16; }},
+                      ItemCase{"<left value=\"99999999999\"/><right value=\"-99999999999\"/>",
+                               [](PeakTableItem& p) { p.left = INT_MAX, p.right = INT_MIN; }},
+                      ItemCase{"<flags value=\"-1\"/>", [](PeakTableItem& p) { p.flags = 0; }},
+                      ItemCase{"<flags value=\"4294967296\"/>", [](PeakTableItem& p) { p.flags = 4294967295u; }},
+                      ItemCase{"<flags value=\"0xFFFFFFFF\"/>", [](PeakTableItem& p) { p.flags = 4294967295u; }},
+                      ItemCase{"<reference value=\"Yes\"/>", [](PeakTableItem& p) { p.reference = true; }},
+                      ItemCase{"<reference value=\"yes\"/>", [](PeakTableItem& p) { p.reference = true; }},
+                      ItemCase{"<reference value=\"T\"/>", [](PeakTableItem& p) { p.reference = true; }},
+                      ItemCase{"<reference value=\"1\"/>", [](PeakTableItem& p) { p.reference = true; }},
+                      ItemCase{"<reference value=\"no\"/>", [](PeakTableItem&) {}},
+                      ItemCase{"<reference value=\"0\"/>", [](PeakTableItem&) {}},
+                      ItemCase{"<reference value=\" true\"/>", [](PeakTableItem&) {}},
+                      ItemCase{"<reference/>", [](PeakTableItem&) {}},
+                      ItemCase{"<time value=\"1e3\"/><area value=\" -2.5\"/><height value=\"abc\"/>",
+                               [](PeakTableItem& p) { p.time = 1000, p.area = -2.5; }},
+                      ItemCase{"<index value=\"0.10000000000000001\"/><concent value=\"4.9406564584124654e-324\"/>",
+                               [](PeakTableItem& p) { p.index = 0.1, p.concent = 4.9406564584124654e-324; }},
+                      ItemCase{"<name value=\"a&amp;b&#10;&#x44B;\"/>", [](PeakTableItem& p) { p.name = L"a&b\nы"; }},
+                      ItemCase{"<name>text only</name><Time value=\"3\"/>", [](PeakTableItem&) {}},
+                      // The first of two elements of one name counts.
+                      ItemCase{"<time value=\"1\"/><time value=\"2\"/>", [](PeakTableItem& p) { p.time = 1; }}));
 
 // Reads a passport over one that already holds values, as a second load does.
-Passport PassportOf(const std::string& document)
-{
+Passport PassportOf(const std::string& document) {
     Passport passport;
     passport.series = L"kept";
     passport.columns = {ColumnRecord{}};
@@ -94,16 +90,14 @@ struct PassportCase {
 
 class PassportReading : public ::testing::TestWithParam<PassportCase> {};
 
-TEST_P(PassportReading, GivesExpectedPassport)
-{
+TEST_P(PassportReading, GivesExpectedPassport) {
     Passport expected;
     expected.series = L"kept";
     GetParam().expect(expected);
     EXPECT_EQ(PassportOf(GetParam().document), expected);
 }
 
-ColumnRecord Column(int32_t channel, const wchar_t* name)
-{
+ColumnRecord Column(int32_t channel, const wchar_t* name) {
     ColumnRecord column;
     column.channel = channel;
     column.name = name;
@@ -116,18 +110,25 @@ INSTANTIATE_TEST_SUITE_P(
         PassportCase{"NoRoot", "<other><passport><sample value=\"x\"/></passport></other>", [](Passport&) {}},
         PassportCase{"NoPassport", "<root/>", [](Passport&) {}},
         PassportCase{"EmptyPassport", "<root><passport/></root>", [](Passport&) {}},
-        PassportCase{"CapitalisedNameIsExtra",
-                     "<root><passport><Sample title=\"T\" value=\"V\"/></passport></root>",
-                     [](Passport& p) { p.extras = {{L"Sample", L"T", L"V"}}; }},
+        PassportCase{"CapitalisedNameIsExtra", "<root><passport><Sample title=\"T\" value=\"V\"/></passport></root>",
+                     [](Passport& p) {
+                         p.extras = {{L"Sample", L"T", L"V"}};
+                     }},
         PassportCase{"ExtraWithoutAttributes", "<root><passport><note/></passport></root>",
-                     [](Passport& p) { p.extras = {{L"note", L"", L""}}; }},
+                     [](Passport& p) {
+                         p.extras = {{L"note", L"", L""}};
+                     }},
         PassportCase{"TextAndCdataAreEmptyExtras",
                      "<root><passport>text<![CDATA[data]]><sample value=\"s\"/></passport></root>",
-                     [](Passport& p) { p.extras = {{}, {}}, p.sample = L"s"; }},
+                     [](Passport& p) {
+                         p.extras = {{}, {}}, p.sample = L"s";
+                     }},
         PassportCase{"TwoColumnsInOrder",
                      "<root><passport><column><channel value=\"2\"/><name value=\"B\"/></column>"
                      "<column><channel value=\"1\"/><name value=\"A\"/></column></passport></root>",
-                     [](Passport& p) { p.columns = {Column(2, L"B"), Column(1, L"A")}; }},
+                     [](Passport& p) {
+                         p.columns = {Column(2, L"B"), Column(1, L"A")};
+                     }},
         PassportCase{"LaterValueWins",
                      "<root><passport><sample value=\"a\"/><sample value=\"b\"/><series/></passport></root>",
                      [](Passport& p) { p.sample = L"b", p.series = L""; }},
@@ -135,8 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "<root><passport><andate value=\"9223372036854775808\"/><date value=\"-x\"/>"
                      "<duration value=\"12.5\"/></passport></root>",
                      [](Passport& p) { p.andate = LLONG_MAX, p.duration = 12.5; }},
-        PassportCase{"Booleans",
-                     "<root><passport><graduation value=\"Y\"/><defect value=\"false\"/></passport></root>",
+        PassportCase{"Booleans", "<root><passport><graduation value=\"Y\"/><defect value=\"false\"/></passport></root>",
                      [](Passport& p) { p.graduation = true; }},
         PassportCase{"AssayIdWithoutValueIsEmpty", "<root><passport><assayid/></passport></root>",
                      [](Passport& p) { p.assayid = L""; }},
@@ -161,19 +161,16 @@ struct ChannelsCase {
 
 class ChannelReading : public ::testing::TestWithParam<ChannelsCase> {};
 
-TEST_P(ChannelReading, FillsMatchingBlocks)
-{
+TEST_P(ChannelReading, FillsMatchingBlocks) {
     std::vector<ChannelRecord> channels;
-    for (uint32_t number : GetParam().blocks)
-        channels.push_back(MakeChannel(number, {}));
+    for (uint32_t number : GetParam().blocks) channels.push_back(MakeChannel(number, {}));
     Passport passport;
     ASSERT_TRUE(ReadDocument(DocumentWith(GetParam().channels), passport, channels));
 
     std::vector<std::vector<std::wstring>> tables;
     for (const ChannelRecord& channel : channels) {
         tables.emplace_back();
-        for (const PeakTableItem& item : channel.table)
-            tables.back().push_back(item.name);
+        for (const PeakTableItem& item : channel.table) tables.back().push_back(item.name);
     }
     EXPECT_EQ(tables, GetParam().tables);
 }
@@ -185,33 +182,38 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, ChannelReading,
     ::testing::Values(
         ChannelsCase{"NoChannelsElement", "", {1, 2}, {{}, {}}},
-        ChannelsCase{"InDocumentOrderOfItems", "<channels>" CHANNEL("2", ITEM("a") ITEM("b")) "</channels>",
-                     {1, 2}, {{}, {L"a", L"b"}}},
+        ChannelsCase{"InDocumentOrderOfItems",
+                     "<channels>" CHANNEL("2", ITEM("a") ITEM("b")) "</channels>",
+                     {1, 2},
+                     {{}, {L"a", L"b"}}},
         ChannelsCase{"RepeatedNumberReplaces",
                      "<channels>" CHANNEL("1", ITEM("first")) CHANNEL("1", ITEM("second")) "</channels>",
-                     {1}, {{L"second"}}},
+                     {1},
+                     {{L"second"}}},
         ChannelsCase{"RepeatWithoutTableEmpties",
                      "<channels>" CHANNEL("1", ITEM("first")) "<channel><number value=\"1\"/></channel></channels>",
-                     {1}, {{}}},
-        ChannelsCase{"FirstOfTwoBlocksWithNumber", "<channels>" CHANNEL("5", ITEM("x")) "</channels>", {5, 5},
-                     {{L"x"}, {}}},
-        ChannelsCase{"Number300MatchesNoBlock", "<channels>" CHANNEL("300", ITEM("x")) "</channels>", {44, 255},
-                     {{}, {}}},
+                     {1},
+                     {{}}},
+        ChannelsCase{
+            "FirstOfTwoBlocksWithNumber", "<channels>" CHANNEL("5", ITEM("x")) "</channels>", {5, 5}, {{L"x"}, {}}},
+        ChannelsCase{
+            "Number300MatchesNoBlock", "<channels>" CHANNEL("300", ITEM("x")) "</channels>", {44, 255}, {{}, {}}},
         ChannelsCase{"NegativeSkipped", "<channels>" CHANNEL("-1", ITEM("x")) "</channels>", {255}, {{}}},
         ChannelsCase{"NumberWithoutValueSkipped",
-                     "<channels><channel><number/><table>" ITEM("x") "</table></channel></channels>", {0}, {{}}},
-        ChannelsCase{"NumberWithoutDigitsIsZero", "<channels>" CHANNEL("abc", ITEM("x")) "</channels>", {0},
-                     {{L"x"}}},
+                     "<channels><channel><number/><table>" ITEM("x") "</table></channel></channels>",
+                     {0},
+                     {{}}},
+        ChannelsCase{"NumberWithoutDigitsIsZero", "<channels>" CHANNEL("abc", ITEM("x")) "</channels>", {0}, {{L"x"}}},
         ChannelsCase{"OtherElementsSkipped",
                      "<channels><chan><number value=\"1\"/></chan>" CHANNEL("1", ITEM("x") "<peak/>") "</channels>",
-                     {1}, {{L"x"}}}),
+                     {1},
+                     {{L"x"}}}),
     [](const auto& instance) { return std::string(instance.param.name); });
 
 #undef ITEM
 #undef CHANNEL
 
-TEST(FileDocument, MalformedLeavesTargetsUntouched)
-{
+TEST(FileDocument, MalformedLeavesTargetsUntouched) {
     Passport passport;
     passport.columns = {ColumnRecord{}};
     std::vector<ChannelRecord> channels = {MakeChannel(1, {})};
@@ -225,8 +227,7 @@ TEST(FileDocument, MalformedLeavesTargetsUntouched)
 class ParserAllocationLimit {
 public:
     explicit ParserAllocationLimit(int allowed)
-        : allocate_(pugi::get_memory_allocation_function()), deallocate_(pugi::get_memory_deallocation_function())
-    {
+        : allocate_(pugi::get_memory_allocation_function()), deallocate_(pugi::get_memory_deallocation_function()) {
         left_ = allowed;
         pugi::set_memory_management_functions(&Allocate, &std::free);
     }
@@ -243,15 +244,13 @@ private:
 };
 
 // Running out of memory at any allocation of the parser is a failed document, never a half-read one.
-TEST(FileDocument, ParserOutOfMemoryAtEveryAllocation)
-{
+TEST(FileDocument, ParserOutOfMemoryAtEveryAllocation) {
     const ChromFileSpec spec = FullSpec();
     const std::string document = WriteChromDocument(spec.passport, spec.channels);
     Passport before;
     before.sample = L"before";
     std::vector<ChannelRecord> blocks = spec.channels;
-    for (ChannelRecord& channel : blocks)
-        channel.table.clear();
+    for (ChannelRecord& channel : blocks) channel.table.clear();
 
     bool loaded = false;
     int allowed = 0;
@@ -274,8 +273,7 @@ TEST(FileDocument, ParserOutOfMemoryAtEveryAllocation)
     EXPECT_GT(allowed, 2);
 }
 
-TEST(FileDocument, LoadReportsParserOutOfMemory)
-{
+TEST(FileDocument, LoadReportsParserOutOfMemory) {
     const std::string bytes = WriteChromFile(FullSpec());
     CVeltroxFile4 file;
     const ParserAllocationLimit limit(0);
@@ -284,8 +282,7 @@ TEST(FileDocument, LoadReportsParserOutOfMemory)
 }
 
 // What the writer writes, the reader gives back field for field.
-TEST(FileDocument, WriterRoundTrip)
-{
+TEST(FileDocument, WriterRoundTrip) {
     ChromFileSpec spec = FullSpec();
     spec.passport.extras.push_back({});
     CVeltroxFile4 file;
@@ -297,8 +294,7 @@ TEST(FileDocument, WriterRoundTrip)
     EXPECT_EQ(file.channels, spec.channels);
 }
 
-TEST(FileDocument, AbsentPassportKeepsInitialAssayId)
-{
+TEST(FileDocument, AbsentPassportKeepsInitialAssayId) {
     ChromFileSpec spec;
     spec.document = DocumentWith("<channels/>");
     CVeltroxFile4 file;
@@ -307,4 +303,4 @@ TEST(FileDocument, AbsentPassportKeepsInitialAssayId)
     EXPECT_FALSE(file.passport.path.empty());
 }
 
-} // namespace
+}  // namespace

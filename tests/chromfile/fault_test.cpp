@@ -20,8 +20,7 @@ constexpr size_t kBlockHeader = 32;
 
 // A reader holding a version-0 file with three channels and a table, so that what a failed load keeps can be
 // told from what it sets.
-CVeltroxFile4 PreviouslyLoaded()
-{
+CVeltroxFile4 PreviouslyLoaded() {
     ChromFileSpec previous;
     previous.version = 0;
     previous.passport.sample = L"earlier";
@@ -34,8 +33,7 @@ CVeltroxFile4 PreviouslyLoaded()
 
 // Every block shape in one version-1 file: samples or none, the lowest and highest numbers, peaks on several
 // channels and none on one.
-ChromFileSpec ShapesSpec()
-{
+ChromFileSpec ShapesSpec() {
     ChromFileSpec spec = FullSpec();
     spec.channels.push_back(MakeChannel(7, {4.0f, 5.0f, 6.0f}));
     spec.channels.push_back(MakeChannel(0, {8.0f}));
@@ -50,18 +48,14 @@ struct PrefixOutcome {
     size_t channels;
 };
 
-PrefixOutcome ExpectedForPrefix(const ChromFileSpec& spec, const std::string& document, size_t length)
-{
-    if (length < kHeader)
-        return {CVeltroxFile4::kNoHeader, 0};
+PrefixOutcome ExpectedForPrefix(const ChromFileSpec& spec, const std::string& document, size_t length) {
+    if (length < kHeader) return {CVeltroxFile4::kNoHeader, 0};
     size_t blockStart = kHeader;
     for (size_t i = 0; i < spec.channels.size(); ++i) {
         const size_t samplesStart = blockStart + kBlockHeader;
         const size_t blockEnd = samplesStart + spec.channels[i].samples.size() * sizeof(float);
-        if (length < samplesStart)
-            return {CVeltroxFile4::kShortBlockHeader, i};
-        if (length < blockEnd)
-            return {CVeltroxFile4::kBadSampleCount, i};
+        if (length < samplesStart) return {CVeltroxFile4::kShortBlockHeader, i};
+        if (length < blockEnd) return {CVeltroxFile4::kBadSampleCount, i};
         blockStart = blockEnd;
     }
     // The document is well-formed exactly when what is kept still closes "root".
@@ -69,8 +63,7 @@ PrefixOutcome ExpectedForPrefix(const ChromFileSpec& spec, const std::string& do
     return {closed ? CVeltroxFile4::kLoaded : CVeltroxFile4::kBadDocument, spec.channels.size()};
 }
 
-TEST(ChromFaults, EveryPrefixEndsInItsResult)
-{
+TEST(ChromFaults, EveryPrefixEndsInItsResult) {
     const ChromFileSpec spec = ShapesSpec();
     const std::string bytes = WriteChromFile(spec);
     const std::string document = WriteChromDocument(spec.passport, spec.channels);
@@ -102,9 +95,9 @@ TEST(ChromFaults, EveryPrefixEndsInItsResult)
             EXPECT_EQ(file.passport, before.passport);
     }
     // The file's shape reaches every failure class of a cut.
-    EXPECT_EQ(seen, (std::set<int32_t>{CVeltroxFile4::kLoaded, CVeltroxFile4::kNoHeader,
-                                       CVeltroxFile4::kShortBlockHeader, CVeltroxFile4::kBadSampleCount,
-                                       CVeltroxFile4::kBadDocument}));
+    EXPECT_EQ(seen,
+              (std::set<int32_t>{CVeltroxFile4::kLoaded, CVeltroxFile4::kNoHeader, CVeltroxFile4::kShortBlockHeader,
+                                 CVeltroxFile4::kBadSampleCount, CVeltroxFile4::kBadDocument}));
 }
 
 // One kind of damage done to a valid file, at places and with values the generator picks.
@@ -115,26 +108,21 @@ struct Corruption {
     std::set<int32_t> reached;
 };
 
-size_t Below(std::mt19937& random, size_t bound)
-{
+size_t Below(std::mt19937& random, size_t bound) {
     return bound == 0 ? 0 : random() % bound;
 }
 
-void OverwriteBytes(std::string& bytes, size_t begin, size_t end, size_t count, std::mt19937& random)
-{
-    for (size_t i = 0; i < count; ++i)
-        bytes[begin + Below(random, end - begin)] = static_cast<char>(random());
+void OverwriteBytes(std::string& bytes, size_t begin, size_t end, size_t count, std::mt19937& random) {
+    for (size_t i = 0; i < count; ++i) bytes[begin + Below(random, end - begin)] = static_cast<char>(random());
 }
 
-void PrintTo(const Corruption& corruption, std::ostream* out)
-{
+void PrintTo(const Corruption& corruption, std::ostream* out) {
     *out << corruption.name;
 }
 
 class ChromCorruption : public ::testing::TestWithParam<Corruption> {};
 
-TEST_P(ChromCorruption, NeverCrashesAndKeepsItsStates)
-{
+TEST_P(ChromCorruption, NeverCrashesAndKeepsItsStates) {
     const ChromFileSpec spec = ShapesSpec();
     const std::string valid = WriteChromFile(spec);
     const size_t documentStart = valid.size() - WriteChromDocument(spec.passport, spec.channels).size();
@@ -173,8 +161,7 @@ TEST_P(ChromCorruption, NeverCrashesAndKeepsItsStates)
             EXPECT_EQ(file.channels, before.channels);
         }
     }
-    for (int32_t result : GetParam().reached)
-        EXPECT_EQ(seen.count(result), 1u) << "never reached result " << result;
+    for (int32_t result : GetParam().reached) EXPECT_EQ(seen.count(result), 1u) << "never reached result " << result;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,8 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"CutAndGarbage",
                    [](std::string& bytes, size_t, std::mt19937& random) {
                        bytes.resize(Below(random, bytes.size()));
-                       for (size_t i = Below(random, 64); i > 0; --i)
-                           bytes.push_back(static_cast<char>(random()));
+                       for (size_t i = Below(random, 64); i > 0; --i) bytes.push_back(static_cast<char>(random()));
                    },
                    {CVeltroxFile4::kShortBlockHeader, CVeltroxFile4::kBadSampleCount, CVeltroxFile4::kBadDocument}},
         Corruption{"SpanCopiedElsewhere",
@@ -226,15 +212,13 @@ struct VanishCase {
     int32_t result;
 };
 
-void PrintTo(const VanishCase& vanish, std::ostream* out)
-{
+void PrintTo(const VanishCase& vanish, std::ostream* out) {
     *out << vanish.name;
 }
 
 class ChromVanishedFile : public ::testing::TestWithParam<VanishCase> {};
 
-TEST_P(ChromVanishedFile, GivesItsResultAndKeepsTheObject)
-{
+TEST_P(ChromVanishedFile, GivesItsResultAndKeepsTheObject) {
     const TempFile folder(L"_folder");
     std::filesystem::create_directory(folder.Path());
     const std::filesystem::path picked = folder.Path() / "picked.stg";
@@ -255,8 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ChromVanishedFile,
     ::testing::Values(
         VanishCase{"Removed", [](const auto& picked) { std::filesystem::remove(picked); }, CVeltroxFile4::kCannotOpen},
-        VanishCase{"FolderRemoved",
-                   [](const auto& picked) { std::filesystem::remove_all(picked.parent_path()); },
+        VanishCase{"FolderRemoved", [](const auto& picked) { std::filesystem::remove_all(picked.parent_path()); },
                    CVeltroxFile4::kCannotOpen},
         // A folder cannot be read as a file on any target.
         VanishCase{"ReplacedByFolder",
@@ -269,4 +252,4 @@ INSTANTIATE_TEST_SUITE_P(
                    CVeltroxFile4::kNoHeader}),
     [](const auto& instance) { return std::string(instance.param.name); });
 
-} // namespace
+}  // namespace

@@ -38,16 +38,14 @@ struct CountCase {
     bool reservesForFile;
 };
 
-void PrintTo(const CountCase& count, std::ostream* out)
-{
+void PrintTo(const CountCase& count, std::ostream* out) {
     *out << count.name;
 }
 
 class ChromHugeCount : public ::testing::TestWithParam<CountCase> {};
 
 // A first block of two samples, then a second block whose count the case sets, in a file of the case's size.
-TEST_P(ChromHugeCount, EndsInResultWithoutReservingWhatFileCannotHold)
-{
+TEST_P(ChromHugeCount, EndsInResultWithoutReservingWhatFileCannotHold) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(1, {1.0f, 2.0f}), MakeChannel(2, {})};
     spec.document = "";
@@ -77,32 +75,30 @@ TEST_P(ChromHugeCount, EndsInResultWithoutReservingWhatFileCannotHold)
     }
 }
 
-uint64_t Fill(uint64_t bytesAfterHeader)
-{
+uint64_t Fill(uint64_t bytesAfterHeader) {
     return bytesAfterHeader / sizeof(float);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChromHugeCount,
-    ::testing::Values(
-        // 16 GiB of samples claimed by a small file: more than a 32-bit address space holds.
-        CountCase{"LargestCountInSmallFile", 4096, [](uint64_t) { return uint64_t{0xFFFFFFFF}; }, SIZE_MAX,
-                  CVeltroxFile4::kBadSampleCount, false},
-        CountCase{"UpperHalfSet", 4096, [](uint64_t) { return uint64_t{1} << 32; }, SIZE_MAX,
-                  CVeltroxFile4::kBadSampleCount, false},
-        // A file of 600 MiB whose count asks for one sample more than it holds.
-        CountCase{"OneSampleBeyondBigFile", 600 * kMiB, [](uint64_t after) { return Fill(after) + 1; }, SIZE_MAX,
-                  CVeltroxFile4::kBadSampleCount, false},
-        CountCase{"FarBeyondBigFile", 600 * kMiB, [](uint64_t after) { return Fill(after) * 2; }, SIZE_MAX,
-                  CVeltroxFile4::kBadSampleCount, false},
-        // The whole 600 MiB is samples: the file can hold them, a 32-bit process cannot.
-        CountCase{"BigFileBeyondProcessMemory", 600 * kMiB, Fill, kRoomOf32BitProcess,
-                  CVeltroxFile4::kBadSampleCount, true}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ChromHugeCount,
+                         ::testing::Values(
+                             // 16 GiB of samples claimed by a small file: more than a 32-bit address space holds.
+                             CountCase{"LargestCountInSmallFile", 4096, [](uint64_t) { return uint64_t{0xFFFFFFFF}; },
+                                       SIZE_MAX, CVeltroxFile4::kBadSampleCount, false},
+                             CountCase{"UpperHalfSet", 4096, [](uint64_t) { return uint64_t{1} << 32; }, SIZE_MAX,
+                                       CVeltroxFile4::kBadSampleCount, false},
+                             // A file of 600 MiB whose count asks for one sample more than it holds.
+                             CountCase{"OneSampleBeyondBigFile", 600 * kMiB,
+                                       [](uint64_t after) { return Fill(after) + 1; }, SIZE_MAX,
+                                       CVeltroxFile4::kBadSampleCount, false},
+                             CountCase{"FarBeyondBigFile", 600 * kMiB, [](uint64_t after) { return Fill(after) * 2; },
+                                       SIZE_MAX, CVeltroxFile4::kBadSampleCount, false},
+                             // The whole 600 MiB is samples: the file can hold them, a 32-bit process cannot.
+                             CountCase{"BigFileBeyondProcessMemory", 600 * kMiB, Fill, kRoomOf32BitProcess,
+                                       CVeltroxFile4::kBadSampleCount, true}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 // A document of 600 MiB that a 32-bit process cannot hold is a document that cannot be read.
-TEST(ChromHugeDocument, BeyondProcessMemoryIsBadDocument)
-{
+TEST(ChromHugeDocument, BeyondProcessMemoryIsBadDocument) {
     ChromFileSpec spec;
     spec.channels = {MakeChannel(1, {1.0f})};
     spec.document = "<root/>";
@@ -123,8 +119,7 @@ TEST(ChromHugeDocument, BeyondProcessMemoryIsBadDocument)
 
 // Whichever request of the reader finds no memory, Load ends in the code of the part it was reading, with the
 // object in that code's state, and throws nothing.
-TEST(ChromAllocationFailure, AnyRequestThatFailsEndsInItsResult)
-{
+TEST(ChromAllocationFailure, AnyRequestThatFailsEndsInItsResult) {
     ChromFileSpec earlier;
     earlier.passport.sample = L"earlier";
     earlier.channels = {MakeChannel(9, {9.0f})};
@@ -134,8 +129,7 @@ TEST(ChromAllocationFailure, AnyRequestThatFailsEndsInItsResult)
     temp.Write(WriteChromFile(spec));
     const std::wstring path = temp.WidePath();
     std::vector<ChannelRecord> withoutTables = spec.channels;
-    for (ChannelRecord& channel : withoutTables)
-        channel.table.clear();
+    for (ChannelRecord& channel : withoutTables) channel.table.clear();
 
     std::set<int32_t> seen;
     for (size_t failAt = 1;; ++failAt) {
@@ -181,4 +175,4 @@ TEST(ChromAllocationFailure, AnyRequestThatFailsEndsInItsResult)
     EXPECT_TRUE(seen.count(CVeltroxFile4::kBadDocument));
 }
 
-} // namespace
+}  // namespace

@@ -28,8 +28,7 @@ namespace fs = std::filesystem;
 
 // Folders of corpus files: in a fuzz build the reader's working corpus (its seeds are written at build
 // time), and the folders the variable TALVEX_CHROMFILE_CORPUS lists, separated as PATH is.
-std::vector<fs::path> CorpusFolders()
-{
+std::vector<fs::path> CorpusFolders() {
     std::vector<fs::path> folders;
 #ifdef TALVEX_CHROMFILE_FUZZ_CORPUS
     folders.emplace_back(TALVEX_CHROMFILE_FUZZ_CORPUS);
@@ -43,8 +42,7 @@ std::vector<fs::path> CorpusFolders()
         std::string list = listed;
         for (std::size_t start = 0; start <= list.size();) {
             const std::size_t end = std::min(list.find(kSeparator, start), list.size());
-            if (end > start)
-                folders.emplace_back(list.substr(start, end - start));
+            if (end > start) folders.emplace_back(list.substr(start, end - start));
             start = end + 1;
         }
     }
@@ -53,8 +51,7 @@ std::vector<fs::path> CorpusFolders()
 
 // A small valid file cut at every length, and with each header and block-header byte set to 0xFF: the
 // failure classes of the container, so that the replay means something without any fuzz corpus at hand.
-std::vector<std::string> DamagedFiles()
-{
+std::vector<std::string> DamagedFiles() {
     ChromFileSpec spec;
     spec.passport.sample = L"проба";
     for (uint32_t number : {1u, 2u}) {
@@ -71,8 +68,7 @@ std::vector<std::string> DamagedFiles()
     }
     const std::string whole = WriteChromFile(spec);
     std::vector<std::string> files;
-    for (std::size_t length = 0; length <= whole.size(); ++length)
-        files.push_back(whole.substr(0, length));
+    for (std::size_t length = 0; length <= whole.size(); ++length) files.push_back(whole.substr(0, length));
     for (std::size_t offset = 0; offset < 16 + 32; ++offset) {
         std::string damaged = whole;
         damaged[offset] = '\xFF';
@@ -82,22 +78,19 @@ std::vector<std::string> DamagedFiles()
 }
 
 // Bit for bit, so that NaN samples compare too.
-bool SameBits(double a, double b)
-{
+bool SameBits(double a, double b) {
     return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
 
 template <class Kept>
-bool SameBits(const std::vector<Kept>& kept, const std::vector<float>& samples)
-{
+bool SameBits(const std::vector<Kept>& kept, const std::vector<float>& samples) {
     return std::equal(kept.begin(), kept.end(), samples.begin(), samples.end(),
                       [](Kept k, float s) { return SameBits(static_cast<double>(k), static_cast<double>(s)); });
 }
 
 // The entry against what the reader made of the same file.
 void ExpectEntryFromFile(const AssayEntry& entry, const std::wstring& fileError, const CVeltroxFile4& reader,
-                         int32_t loadResult)
-{
+                         int32_t loadResult) {
     const std::vector<ChannelRecord>& read = reader.channels;
     if (loadResult == CVeltroxFile4::kLoaded) {
         EXPECT_EQ(fileError, L"");
@@ -119,8 +112,7 @@ void ExpectEntryFromFile(const AssayEntry& entry, const std::wstring& fileError,
     EXPECT_TRUE(SameBits(entry.blockValueB, read.empty() ? lowest : read.back().blockValueB));
 }
 
-TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry)
-{
+TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry) {
     ScratchDatabase database(kHostSchema);
     database.Use();
     std::vector<fs::path> files;
@@ -132,13 +124,11 @@ TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry)
     for (const fs::path& folder : CorpusFolders()) {
         std::error_code error;
         for (const auto& item : fs::directory_iterator(folder, error)) {
-            if (item.is_regular_file())
-                files.push_back(item.path());
+            if (item.is_regular_file()) files.push_back(item.path());
         }
     }
     std::vector<std::u16string> names;
-    for (const fs::path& file : files)
-        names.push_back(file.u16string());
+    for (const fs::path& file : files) names.push_back(file.u16string());
     AddAssayRows(database, 1, names);
 
     SampleSet set;
@@ -156,4 +146,4 @@ TEST(ChromfileCorpus, EveryFileNamedByAnAssayLoadsIntoAnEntry)
     std::cout << files.size() << " chromatogram files replayed through LoadAssay\n";
 }
 
-} // namespace
+}  // namespace

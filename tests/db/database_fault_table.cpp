@@ -11,31 +11,26 @@
 
 namespace {
 
-void Overwrite(const std::filesystem::path& path, std::streamoff offset, const std::string& bytes)
-{
+void Overwrite(const std::filesystem::path& path, std::streamoff offset, const std::string& bytes) {
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
     file.seekp(offset);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-void MakeEmpty(const ScratchDatabase& database)
-{
+void MakeEmpty(const ScratchDatabase& database) {
     std::filesystem::resize_file(database.path(), 0);
 }
 
-void MakeForeign(const ScratchDatabase& database)
-{
+void MakeForeign(const ScratchDatabase& database) {
     SaveBytes(database.path(), std::string(8192, 'x'));
 }
 
-void DamageTablePages(const ScratchDatabase& database)
-{
+void DamageTablePages(const ScratchDatabase& database) {
     // Page 1 is the schema, read as the statements are prepared; the tables' own pages follow it.
     Overwrite(database.path(), 4096, std::string(2 * 4096, '\xFF'));
 }
 
-std::filesystem::path GivenPath(const ScratchDatabase& database, Given given)
-{
+std::filesystem::path GivenPath(const ScratchDatabase& database, Given given) {
     switch (given) {
     case Given::MissingFile:
         return database.folder() / "missing.db";
@@ -54,7 +49,7 @@ constexpr char kFolderMessage[] = "unable to open database file";
 constexpr char kFolderMessage[] = "disk I/O error";
 #endif
 
-} // namespace
+}  // namespace
 
 const std::vector<DatabaseFault> kDatabaseFaults = {
     {"missing file", Given::MissingFile, nullptr, nullptr, false, nullptr, false},
@@ -83,18 +78,14 @@ const std::vector<DatabaseFault> kDatabaseFaults = {
      nullptr, false, "SQL logic error", true},
 };
 
-void AppliedFault::Closer::operator()(sqlite3* connection) const
-{
+void AppliedFault::Closer::operator()(sqlite3* connection) const {
     sqlite3_close(connection);
 }
 
 AppliedFault::AppliedFault(const DatabaseFault& fault, const ScratchDatabase& database)
-    : fault_(fault), path_(GivenPath(database, fault.given))
-{
-    if (fault.sql != nullptr)
-        database.Exec(fault.sql);
-    if (fault.damage != nullptr)
-        fault.damage(database);
+    : fault_(fault), path_(GivenPath(database, fault.given)) {
+    if (fault.sql != nullptr) database.Exec(fault.sql);
+    if (fault.damage != nullptr) fault.damage(database);
     if (fault.locked) {
         sqlite3* opened = nullptr;
         sqlite3_open16(database.path().u16string().c_str(), &opened);
@@ -107,7 +98,6 @@ AppliedFault::AppliedFault(const DatabaseFault& fault, const ScratchDatabase& da
 
 AppliedFault::~AppliedFault() = default;
 
-std::string AppliedFault::Message() const
-{
+std::string AppliedFault::Message() const {
     return fault_.message != nullptr ? fault_.message : Utf8FromWide(L"База данных не найдена: " + path_.wstring());
 }

@@ -35,15 +35,13 @@ struct Closer {
 };
 using Connection = std::unique_ptr<sqlite3, Closer>;
 
-Connection OpenOther(const std::filesystem::path& path)
-{
+Connection OpenOther(const std::filesystem::path& path) {
     sqlite3* opened = nullptr;
     sqlite3_open16(path.u16string().c_str(), &opened);
     return Connection(opened);
 }
 
-ChannelRecord Channel(uint32_t number, std::vector<float> samples)
-{
+ChannelRecord Channel(uint32_t number, std::vector<float> samples) {
     ChannelRecord channel;
     channel.number = number;
     channel.samples = std::move(samples);
@@ -53,10 +51,10 @@ ChannelRecord Channel(uint32_t number, std::vector<float> samples)
 }
 
 // What the set holds, in the detail a lost or half-added entry would show.
-using Held = std::vector<std::tuple<uint32_t, std::wstring, std::size_t, std::size_t, std::vector<std::vector<double>>>>;
+using Held =
+    std::vector<std::tuple<uint32_t, std::wstring, std::size_t, std::size_t, std::vector<std::vector<double>>>>;
 
-Held Summary(const SampleSet& set)
-{
+Held Summary(const SampleSet& set) {
     Held held;
     for (const AssayEntry& entry : set)
         held.emplace_back(entry.id, entry.sample, entry.peaks.size(), entry.channels.size(), entry.traces);
@@ -65,8 +63,7 @@ Held Summary(const SampleSet& set)
 
 // The host tables in a database kept in UTF-8 (a database created through SQLite's 16-bit interface keeps
 // UTF-16): where blobs and broken bytes read differently, the tests say which one they mean.
-std::string HostSchemaIn(const char* encoding)
-{
+std::string HostSchemaIn(const char* encoding) {
     return std::string("PRAGMA encoding = '") + encoding + "';" + kHostSchema;
 }
 
@@ -74,8 +71,7 @@ std::string HostSchemaIn(const char* encoding)
 // that already holds assay 1, as when the analyst adds a second chromatogram.
 class Scene {
 public:
-    Scene() : database_(HostSchemaIn("UTF-8").c_str())
-    {
+    Scene() : database_(HostSchemaIn("UTF-8").c_str()) {
         const auto file = database_.folder() / "good.chr";
         EXPECT_TRUE(SaveBytes(file, WriteChromFile({1, {}, {Channel(1, {0.5f, 1.5f}), Channel(2, {2.5f})}, {}, {}})));
         for (int64_t id : {1, 2, 3}) {
@@ -102,8 +98,7 @@ private:
 
 // The text of the SqlException the two statements of LoadAssay raise for assay 2 on a new handle (the open
 // included), or the empty text when they run through.
-std::string LayerError()
-{
+std::string LayerError() {
     try {
         DataBase::Handle handle;
         auto assay = DataBase::Prepare(handle, DataBase::kAssayStatement);
@@ -120,20 +115,17 @@ std::string LayerError()
 
 // LoadAssay of assay 2 on a handle of its own, as the restore of a saved set does it; *error receives what
 // stopped it, the open included.
-int LoadSecond(SampleSet& set, std::optional<DataBase::SqlException>* error = nullptr)
-{
+int LoadSecond(SampleSet& set, std::optional<DataBase::SqlException>* error = nullptr) {
     try {
         DataBase::Handle handle;
         return LoadAssay(handle, set, 2, &BuiltInText, nullptr, error);
     } catch (const DataBase::SqlException& e) {
-        if (error != nullptr)
-            error->emplace(e);
+        if (error != nullptr) error->emplace(e);
         return -1;
     }
 }
 
-TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhatItHeld)
-{
+TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhatItHeld) {
     for (const DatabaseFault& fault : kDatabaseFaults) {
         SCOPED_TRACE(fault.name);
         Scene scene;
@@ -148,8 +140,7 @@ TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhat
     }
 }
 
-TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure)
-{
+TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure) {
     Scene scene;
     DataBase::Handle handle;
     std::optional<DataBase::SqlException> error = DataBase::SqlException("stale", 1, std::nullopt);
@@ -157,8 +148,7 @@ TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure)
     EXPECT_FALSE(error.has_value());
 }
 
-TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCodeAndNamesThePath)
-{
+TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCodeAndNamesThePath) {
     Scene scene;
 #ifdef _WIN32
     // Windows refuses to open a folder as a file.
@@ -180,8 +170,7 @@ TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCodeAndNamesThePath)
     }
 }
 
-TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead)
-{
+TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead) {
     Scene scene;
     Connection other = OpenOther(scene.database().path());
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -196,8 +185,7 @@ TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead)
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
 }
 
-TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen)
-{
+TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen) {
     Scene scene;
     DataBase::Handle handle;
     // The connection has read the schema: from here on it works on the file it opened.
@@ -218,8 +206,7 @@ TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen)
     }
 }
 
-TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage)
-{
+TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage) {
     Scene scene;
     const std::wstring folder = scene.database().folder().wstring();
     for (const std::wstring& filename : {folder, folder + L"/nothing.chr", std::wstring()}) {
@@ -240,33 +227,21 @@ TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage)
 // A value of one column as the entry holds it: numbers widened to 64 bits, texts as they are.
 using Value = std::variant<int64_t, double, std::wstring>;
 
-Value AssayField(const AssayEntry& entry, const std::string& column)
-{
-    if (column == "date")
-        return entry.date;
-    if (column == "iscalibration")
-        return int64_t{entry.iscalibration};
-    if (column == "filename")
-        return entry.filename;
-    if (column == "sample")
-        return entry.sample;
-    if (column == "mixture")
-        return entry.mixture;
+Value AssayField(const AssayEntry& entry, const std::string& column) {
+    if (column == "date") return entry.date;
+    if (column == "iscalibration") return int64_t{entry.iscalibration};
+    if (column == "filename") return entry.filename;
+    if (column == "sample") return entry.sample;
+    if (column == "mixture") return entry.mixture;
     return entry.method;
 }
 
-Value PeakField(const PeakRecord& peak, const std::string& column)
-{
-    if (column == "nameid")
-        return peak.nameid;
-    if (column == "name")
-        return peak.name;
-    if (column == "channel")
-        return int64_t{peak.channel};
-    if (column == "height")
-        return peak.height;
-    if (column == "area")
-        return peak.area;
+Value PeakField(const PeakRecord& peak, const std::string& column) {
+    if (column == "nameid") return peak.nameid;
+    if (column == "name") return peak.name;
+    if (column == "channel") return int64_t{peak.channel};
+    if (column == "height") return peak.height;
+    if (column == "area") return peak.area;
     return peak.time;
 }
 
@@ -298,12 +273,12 @@ const ColumnCase kAssayColumns[] = {
     {"filename", "x''", std::wstring()},
 };
 
-TEST(DatabaseFaults, AssayColumnsOfAnotherKindReadAsSQLiteConvertsThem)
-{
+TEST(DatabaseFaults, AssayColumnsOfAnotherKindReadAsSQLiteConvertsThem) {
     for (const ColumnCase& c : kAssayColumns) {
         SCOPED_TRACE(std::string(c.column) + " = " + c.stored);
         Scene scene;
-        scene.database().Exec(("UPDATE assay SET " + std::string(c.column) + " = " + c.stored + " WHERE id = 2;").c_str());
+        scene.database().Exec(
+            ("UPDATE assay SET " + std::string(c.column) + " = " + c.stored + " WHERE id = 2;").c_str());
         ASSERT_EQ(LoadSecond(scene.set()), 1);
         EXPECT_EQ(AssayField(scene.set().entry(1), c.column), c.read);
         EXPECT_EQ(scene.set().entry(1).peaks.size(), 1u);
@@ -326,8 +301,7 @@ const ColumnCase kPeakColumns[] = {
     {"name", "x'd0b2d0bed0b4d0b0'", std::wstring(L"вода")},
 };
 
-TEST(DatabaseFaults, PeakColumnsOfAnotherKindReadAsSQLiteConvertsThem)
-{
+TEST(DatabaseFaults, PeakColumnsOfAnotherKindReadAsSQLiteConvertsThem) {
     for (const ColumnCase& c : kPeakColumns) {
         SCOPED_TRACE(std::string(c.column) + " = " + c.stored);
         Scene scene;
@@ -339,8 +313,7 @@ TEST(DatabaseFaults, PeakColumnsOfAnotherKindReadAsSQLiteConvertsThem)
     }
 }
 
-TEST(DatabaseFaults, PeakNamesThatReadEmptyAreDropped)
-{
+TEST(DatabaseFaults, PeakNamesThatReadEmptyAreDropped) {
     for (const char* stored : {"x''", "x'00d0'", "NULL", "''"}) {
         SCOPED_TRACE(stored);
         Scene scene;
@@ -351,19 +324,15 @@ TEST(DatabaseFaults, PeakNamesThatReadEmptyAreDropped)
 }
 
 // UTF-16 code units, lone surrogates included, as a wide text.
-std::wstring Units(std::initializer_list<char16_t> units)
-{
+std::wstring Units(std::initializer_list<char16_t> units) {
     std::wstring text;
-    for (char16_t unit : units)
-        text.push_back(static_cast<wchar_t>(unit));
+    for (char16_t unit : units) text.push_back(static_cast<wchar_t>(unit));
     return text;
 }
 
-std::u16string Utf16Units(const std::wstring& text)
-{
+std::u16string Utf16Units(const std::wstring& text) {
     std::u16string units;
-    for (wchar_t unit : text)
-        units.push_back(static_cast<char16_t>(unit));
+    for (wchar_t unit : text) units.push_back(static_cast<char16_t>(unit));
     return units;
 }
 
@@ -380,8 +349,7 @@ const BrokenText kBrokenTexts[] = {
     {"pair in reverse order", Units({0xDFFF, 0xD800})},
 };
 
-TEST(DatabaseFaults, TextsWithLoneSurrogatesKeepTheirUnits)
-{
+TEST(DatabaseFaults, TextsWithLoneSurrogatesKeepTheirUnits) {
     for (const BrokenText& broken : kBrokenTexts) {
         SCOPED_TRACE(broken.name);
         ScratchDatabase database(HostSchemaIn("UTF-16le").c_str());
@@ -422,8 +390,7 @@ const BrokenBytes kBrokenUtf8[] = {
     {"x'C0AF'", Units({0xFFFD})},
 };
 
-TEST(DatabaseFaults, InvalidUtf8ReadsAsReplacementCharacters)
-{
+TEST(DatabaseFaults, InvalidUtf8ReadsAsReplacementCharacters) {
     for (const BrokenBytes& broken : kBrokenUtf8) {
         SCOPED_TRACE(broken.stored);
         Scene scene;
@@ -434,4 +401,4 @@ TEST(DatabaseFaults, InvalidUtf8ReadsAsReplacementCharacters)
     }
 }
 
-} // namespace
+}  // namespace

@@ -19,11 +19,11 @@ using DataBase::SqlException;
 
 namespace {
 
-const char kAssayTable[] = "CREATE TABLE assay(id INTEGER PRIMARY KEY, sample TEXT);"
-                           "INSERT INTO assay VALUES (1, 'проба');";
+const char kAssayTable[] =
+    "CREATE TABLE assay(id INTEGER PRIMARY KEY, sample TEXT);"
+    "INSERT INTO assay VALUES (1, 'проба');";
 
-TEST(DataBaseConnection, KeepsItsOwnCopyOfTheLastString)
-{
+TEST(DataBaseConnection, KeepsItsOwnCopyOfTheLastString) {
     std::wstring text = L"C:\\host\\база.db";
     DataBaseConnection::Instance().SetConnectionUri(text.c_str());
     text[0] = L'D';
@@ -34,8 +34,7 @@ TEST(DataBaseConnection, KeepsItsOwnCopyOfTheLastString)
     EXPECT_EQ(DataBaseConnection::Instance().ConnectionUri(), nullptr);
 }
 
-TEST(Handle, OpensTheStoredPathWithForeignKeysOn)
-{
+TEST(Handle, OpensTheStoredPathWithForeignKeysOn) {
     ScratchDatabase database(kAssayTable);
     database.Use();
     Handle handle;
@@ -54,8 +53,7 @@ TEST(Handle, OpensTheStoredPathWithForeignKeysOn)
     }
 }
 
-TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable)
-{
+TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable) {
     DataBaseConnection::Instance().SetConnectionUri(nullptr);
     Handle handle;
     try {
@@ -68,8 +66,7 @@ TEST(Handle, WithoutConnectionStringTheFirstPrepareFindsNoTable)
     }
 }
 
-TEST(Handle, AMissingFileIsNamedAndNotCreated)
-{
+TEST(Handle, AMissingFileIsNamedAndNotCreated) {
     ScratchDatabase database(kAssayTable);
     const std::filesystem::path paths[] = {
         database.folder() / "new.db",
@@ -95,4 +92,4 @@ TEST(Handle, AMissingFileIsNamedAndNotCreated)
     }
 }
 
-} // namespace
+}  // namespace

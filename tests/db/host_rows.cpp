@@ -17,18 +17,15 @@ struct Finalizer {
 
 using Connection = std::unique_ptr<sqlite3, Closer>;
 
-Connection Open(const ScratchDatabase& database)
-{
+Connection Open(const ScratchDatabase& database) {
     sqlite3* opened = nullptr;
     const int rc = sqlite3_open16(database.path().u16string().c_str(), &opened);
     Connection connection(opened);
-    if (rc != SQLITE_OK)
-        throw std::runtime_error("cannot open the scratch database");
+    if (rc != SQLITE_OK) throw std::runtime_error("cannot open the scratch database");
     return connection;
 }
 
-void Run(sqlite3* connection, const char* sql, std::initializer_list<std::u16string_view> texts)
-{
+void Run(sqlite3* connection, const char* sql, std::initializer_list<std::u16string_view> texts) {
     sqlite3_stmt* prepared = nullptr;
     if (sqlite3_prepare_v2(connection, sql, -1, &prepared, nullptr) != SQLITE_OK)
         throw std::runtime_error(sqlite3_errmsg(connection));
@@ -39,24 +36,20 @@ void Run(sqlite3* connection, const char* sql, std::initializer_list<std::u16str
         sqlite3_bind_text16(prepared, position++, text.data(), static_cast<int>(text.size() * sizeof(char16_t)),
                             SQLITE_TRANSIENT);
     }
-    if (sqlite3_step(prepared) != SQLITE_DONE)
-        throw std::runtime_error(sqlite3_errmsg(connection));
+    if (sqlite3_step(prepared) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(connection));
 }
 
-} // namespace
+}  // namespace
 
-void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initializer_list<std::u16string_view> texts)
-{
+void ExecWithTexts(const ScratchDatabase& database, const char* sql, std::initializer_list<std::u16string_view> texts) {
     Run(Open(database).get(), sql, texts);
 }
 
-void AddAssayRow(const ScratchDatabase& database, int64_t id, std::u16string_view filename)
-{
+void AddAssayRow(const ScratchDatabase& database, int64_t id, std::u16string_view filename) {
     AddAssayRows(database, id, {std::u16string(filename)});
 }
 
-void AddAssayRows(const ScratchDatabase& database, int64_t firstId, const std::vector<std::u16string>& filenames)
-{
+void AddAssayRows(const ScratchDatabase& database, int64_t firstId, const std::vector<std::u16string>& filenames) {
     const Connection connection = Open(database);
     Run(connection.get(), "BEGIN;", {});
     int64_t id = firstId;
@@ -68,11 +61,10 @@ void AddAssayRows(const ScratchDatabase& database, int64_t firstId, const std::v
     Run(connection.get(), "COMMIT;", {});
 }
 
-void AddPeakRow(const ScratchDatabase& database, int64_t assayId, double time)
-{
-    const std::string sql = "INSERT INTO peak(assayid, nameid, name, area, time, concentration, height, channel,"
-                            " front, back) VALUES (" +
-                            std::to_string(assayId) + ", 'g', 'вода', 10, " + std::to_string(time) +
-                            ", 0.5, 100, 1, 0, 1);";
+void AddPeakRow(const ScratchDatabase& database, int64_t assayId, double time) {
+    const std::string sql =
+        "INSERT INTO peak(assayid, nameid, name, area, time, concentration, height, channel,"
+        " front, back) VALUES (" +
+        std::to_string(assayId) + ", 'g', 'вода', 10, " + std::to_string(time) + ", 0.5, 100, 1, 0, 1);";
     database.Exec(sql.c_str());
 }

@@ -31,8 +31,7 @@ const char kHostSchema[] =
 
 constexpr double kLowest = std::numeric_limits<double>::lowest();
 
-ChannelRecord Channel(uint32_t number, std::vector<float> samples, double a, double b)
-{
+ChannelRecord Channel(uint32_t number, std::vector<float> samples, double a, double b) {
     ChannelRecord channel;
     channel.number = number;
     channel.samples = std::move(samples);
@@ -51,20 +50,18 @@ protected:
     void SetUp() override { database_.Use(); }
 
     // Writes a chromatogram file of the two channels (or the bytes given) and answers its path.
-    std::wstring WriteFile(const char* name, const std::string& bytes = WriteChromFile({1, {}, kChannels, {}, {}}))
-    {
+    std::wstring WriteFile(const char* name, const std::string& bytes = WriteChromFile({1, {}, kChannels, {}, {}})) {
         const auto path = database_.folder() / name;
         EXPECT_TRUE(SaveBytes(path, bytes));
         return path.wstring();
     }
 
-    void AddAssay(int64_t id, const std::wstring& filename, const char* sample = "'Раствор град1'")
-    {
+    void AddAssay(int64_t id, const std::wstring& filename, const char* sample = "'Раствор град1'") {
         sqlite3* raw = nullptr;
         sqlite3_open16(database_.path().u16string().c_str(), &raw);
         std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, sqlite3_close);
-        const std::string sql = "INSERT INTO assay VALUES (?, 1767000000, ?, " + std::string(sample) +
-                                ", 'Вода в масле', 'ЗЮЛК', 1);";
+        const std::string sql =
+            "INSERT INTO assay VALUES (?, 1767000000, ?, " + std::string(sample) + ", 'Вода в масле', 'ЗЮЛК', 1);";
         sqlite3_stmt* statement = nullptr;
         ASSERT_EQ(sqlite3_prepare_v2(raw, sql.c_str(), -1, &statement, nullptr), SQLITE_OK);
         const std::u16string path = DataBase::ToUtf16(filename);
@@ -74,8 +71,7 @@ protected:
         sqlite3_finalize(statement);
     }
 
-    int Load(uint32_t id)
-    {
+    int Load(uint32_t id) {
         DataBase::Handle handle;
         return LoadAssay(handle, set_, id, &BuiltInText, &fileError_);
     }
@@ -85,17 +81,17 @@ protected:
     std::wstring fileError_ = L"stale";
 };
 
-TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile)
-{
+TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile) {
     const std::wstring file = WriteFile("a.chr");
     AddAssay(7, file);
-    database_.Exec("INSERT INTO peak(assayid, nameid, name, area, time, concentration, height, channel, front, back)"
-                   " VALUES (7, 'g1', 'вода', 10, 5.0, 0.5, 100, 2, 4.5, 5.5),"
-                   "        (7, 'g2', 'вода', 11, 2.0, 0.6, 101, 1, 1.5, 2.5),"
-                   "        (7, 'g3', NULL,   12, 3.0, 0.7, 102, 1, 2.5, 3.5),"
-                   "        (7, 'g4', '',     13, 4.0, 0.8, 103, 1, 3.5, 4.5),"
-                   "        (7, NULL, 'вода', NULL, 1.0, NULL, NULL, NULL, NULL, NULL),"
-                   "        (8, 'g6', 'вода', 14, 9.0, 0.9, 104, 1, 8.5, 9.5);");
+    database_.Exec(
+        "INSERT INTO peak(assayid, nameid, name, area, time, concentration, height, channel, front, back)"
+        " VALUES (7, 'g1', 'вода', 10, 5.0, 0.5, 100, 2, 4.5, 5.5),"
+        "        (7, 'g2', 'вода', 11, 2.0, 0.6, 101, 1, 1.5, 2.5),"
+        "        (7, 'g3', NULL,   12, 3.0, 0.7, 102, 1, 2.5, 3.5),"
+        "        (7, 'g4', '',     13, 4.0, 0.8, 103, 1, 3.5, 4.5),"
+        "        (7, NULL, 'вода', NULL, 1.0, NULL, NULL, NULL, NULL, NULL),"
+        "        (8, 'g6', 'вода', 14, 9.0, 0.9, 104, 1, 8.5, 9.5);");
     EXPECT_EQ(Load(7), 0);
     EXPECT_EQ(fileError_, L"");
     ASSERT_EQ(set_.count(), 1);
@@ -140,8 +136,7 @@ TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile)
     EXPECT_EQ(entry.blockValueB, 4.5);
 }
 
-TEST_F(LoadAssayTest, EntriesAreAppendedInOrderAndAnIdAlreadyThereReadsNothing)
-{
+TEST_F(LoadAssayTest, EntriesAreAppendedInOrderAndAnIdAlreadyThereReadsNothing) {
     AddAssay(3, WriteFile("a.chr"));
     AddAssay(1, WriteFile("b.chr"));
     EXPECT_EQ(Load(3), 0);
@@ -154,16 +149,14 @@ TEST_F(LoadAssayTest, EntriesAreAppendedInOrderAndAnIdAlreadyThereReadsNothing)
     EXPECT_EQ(set_.entry(0).id, 3u);
 }
 
-TEST_F(LoadAssayTest, UnknownIdAddsNothing)
-{
+TEST_F(LoadAssayTest, UnknownIdAddsNothing) {
     AddAssay(1, WriteFile("a.chr"));
     EXPECT_EQ(Load(2), -1);
     EXPECT_EQ(Load(4294967295u), -1);
     EXPECT_EQ(set_.count(), 0);
 }
 
-TEST_F(LoadAssayTest, IdsFromTwoToThe31stOnKeepTheirPeaks)
-{
+TEST_F(LoadAssayTest, IdsFromTwoToThe31stOnKeepTheirPeaks) {
     const std::wstring file = WriteFile("a.chr");
     int index = 0;
     for (const uint32_t id : {2147483647u, 2147483648u, 3000000000u, 4294967295u}) {
@@ -182,16 +175,14 @@ TEST_F(LoadAssayTest, IdsFromTwoToThe31stOnKeepTheirPeaks)
     }
 }
 
-TEST_F(LoadAssayTest, AssayWithoutPeaksIsAdded)
-{
+TEST_F(LoadAssayTest, AssayWithoutPeaksIsAdded) {
     AddAssay(1, WriteFile("a.chr"));
     EXPECT_EQ(Load(1), 0);
     EXPECT_TRUE(set_.entry(0).peaks.empty());
     EXPECT_EQ(set_.entry(0).channels.size(), 2u);
 }
 
-TEST_F(LoadAssayTest, NullAssayColumnsReadAsEmpty)
-{
+TEST_F(LoadAssayTest, NullAssayColumnsReadAsEmpty) {
     database_.Exec("INSERT INTO assay(id) VALUES (5);");
     EXPECT_EQ(Load(5), 0);
     const AssayEntry& entry = set_.entry(0);
@@ -202,8 +193,7 @@ TEST_F(LoadAssayTest, NullAssayColumnsReadAsEmpty)
     EXPECT_EQ(fileError_, L"Ошибка загрузки файла: ''");
 }
 
-TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels)
-{
+TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
     const std::string whole = WriteChromFile({1, {}, kChannels, {}, {}});
     // Header 16 bytes, first block 32 + 3 x 4 bytes, second block header 32 bytes.
     const std::size_t secondSamples = 16 + 44 + 32;
@@ -223,8 +213,7 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels)
     int32_t id = 1;
     for (const auto& c : cases) {
         std::wstring path = (database_.folder() / c.name).wstring();
-        if (!c.bytes.empty())
-            path = WriteFile(c.name, c.bytes);
+        if (!c.bytes.empty()) path = WriteFile(c.name, c.bytes);
         AddAssay(id, path);
         ASSERT_EQ(Load(static_cast<uint32_t>(id)), id - 1) << c.name;
         const AssayEntry& entry = set_.entry(id - 1);
@@ -237,8 +226,7 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels)
     }
 }
 
-TEST_F(LoadAssayTest, MissingPeakTableAddsNothing)
-{
+TEST_F(LoadAssayTest, MissingPeakTableAddsNothing) {
     AddAssay(1, WriteFile("a.chr"));
     database_.Exec("DROP TABLE peak;");
     EXPECT_EQ(Load(1), -1);
@@ -246,15 +234,15 @@ TEST_F(LoadAssayTest, MissingPeakTableAddsNothing)
     EXPECT_EQ(fileError_, L"");
 }
 
-TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen)
-{
+TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen) {
     AddAssay(1, WriteFile("a.chr"));
     AddAssay(2, WriteFile("b.chr"));
     // A peak "table" whose rows cannot be computed for assay 2.
-    database_.Exec("DROP TABLE peak;"
-                   "CREATE VIEW peak AS SELECT 1 AS assayid, 'g' AS nameid, 'вода' AS name, 1.0 AS area, 1.0 AS time,"
-                   " 0.0 AS concentration, 1.0 AS height, 1 AS channel, 0.0 AS front, 0.0 AS back"
-                   " UNION ALL SELECT 2, 'g', 'вода', 1.0, abs(-9223372036854775807 - 1), 0.0, 1.0, 1, 0.0, 0.0;");
+    database_.Exec(
+        "DROP TABLE peak;"
+        "CREATE VIEW peak AS SELECT 1 AS assayid, 'g' AS nameid, 'вода' AS name, 1.0 AS area, 1.0 AS time,"
+        " 0.0 AS concentration, 1.0 AS height, 1 AS channel, 0.0 AS front, 0.0 AS back"
+        " UNION ALL SELECT 2, 'g', 'вода', 1.0, abs(-9223372036854775807 - 1), 0.0, 1.0, 1, 0.0, 0.0;");
     DataBase::Handle handle;
     EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
     EXPECT_EQ(LoadAssay(handle, set_, 2, &BuiltInText), -1);
@@ -263,21 +251,20 @@ TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen)
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
 }
 
-TEST_F(LoadAssayTest, SeveralRowsOfOneIdMakeOneEntry)
-{
-    database_.Exec("DROP TABLE peak; DROP TABLE assay;"
-                   "CREATE TABLE assay(id INTEGER, date INTEGER, filename TEXT, sample TEXT, mixture TEXT,"
-                   " method TEXT, iscalibration INTEGER);"
-                   "CREATE TABLE peak(assayid INTEGER, nameid TEXT, name TEXT, area REAL, time REAL,"
-                   " concentration REAL, height REAL, channel INTEGER, front REAL, back REAL);"
-                   "INSERT INTO assay(id, sample) VALUES (4, 'first'), (4, 'second');");
+TEST_F(LoadAssayTest, SeveralRowsOfOneIdMakeOneEntry) {
+    database_.Exec(
+        "DROP TABLE peak; DROP TABLE assay;"
+        "CREATE TABLE assay(id INTEGER, date INTEGER, filename TEXT, sample TEXT, mixture TEXT,"
+        " method TEXT, iscalibration INTEGER);"
+        "CREATE TABLE peak(assayid INTEGER, nameid TEXT, name TEXT, area REAL, time REAL,"
+        " concentration REAL, height REAL, channel INTEGER, front REAL, back REAL);"
+        "INSERT INTO assay(id, sample) VALUES (4, 'first'), (4, 'second');");
     EXPECT_EQ(Load(4), 0);
     ASSERT_EQ(set_.count(), 1);
     EXPECT_EQ(set_.entry(0).sample, L"first");
 }
 
-TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout)
-{
+TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout) {
     AddAssay(1, WriteFile("a.chr"));
     sqlite3* raw = nullptr;
     sqlite3_open16(database_.path().u16string().c_str(), &raw);
@@ -301,12 +288,11 @@ TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout)
     EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
-TEST_F(LoadAssayTest, FileNameStatementHandsOverEachName)
-{
+TEST_F(LoadAssayTest, FileNameStatementHandsOverEachName) {
     AddAssay(1, L"C:\\chrom\\один.chr");
     database_.Exec("INSERT INTO assay(id) VALUES (2);");
     DataBase::Handle handle;
@@ -318,4 +304,4 @@ TEST_F(LoadAssayTest, FileNameStatementHandsOverEachName)
     EXPECT_THROW(DataBase::ForEachAssayFileName(handle, 1, [](const std::wstring&) {}), DataBase::SqlException);
 }
 
-} // namespace
+}  // namespace

@@ -18,8 +18,7 @@ struct FormatCase {
     std::wstring expected;
 };
 
-TEST(SqlFormat, DirectivesTakeTheArgumentsInOrder)
-{
+TEST(SqlFormat, DirectivesTakeTheArgumentsInOrder) {
     const std::wstring table = L"peak";
     const FormatCase cases[] = {
         {L"SELECT 1;", {}, L"SELECT 1;"},
@@ -34,24 +33,18 @@ TEST(SqlFormat, DirectivesTakeTheArgumentsInOrder)
         {L"'%ls'", {L"вода"}, L"'вода'"},
         {L"%s", {L""}, L""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatSql(c.format, c.args), c.expected) << "format " << (&c - cases);
+    for (const auto& c : cases) EXPECT_EQ(FormatSql(c.format, c.args), c.expected) << "format " << (&c - cases);
 }
 
-TEST(SqlFormat, CallingFaultsAreRefused)
-{
+TEST(SqlFormat, CallingFaultsAreRefused) {
     const FormatCase cases[] = {
-        {L"%d", {}, L"too few"},
-        {L"SELECT 1;", {1}, L"too many"},
-        {L"%s", {1}, L"integer for text"},
-        {L"%d", {L"1"}, L"text for integer"},
-        {L"%f", {1}, L"unsupported"},
-        {L"%x", {1}, L"unsupported"},
-        {L"LIKE '%", {}, L"incomplete"},
-        {L"%l", {1}, L"incomplete"},
+        {L"%d", {}, L"too few"},           {L"SELECT 1;", {1}, L"too many"},
+        {L"%s", {1}, L"integer for text"}, {L"%d", {L"1"}, L"text for integer"},
+        {L"%f", {1}, L"unsupported"},      {L"%x", {1}, L"unsupported"},
+        {L"LIKE '%", {}, L"incomplete"},   {L"%l", {1}, L"incomplete"},
     };
     for (const auto& c : cases)
         EXPECT_THROW(FormatSql(c.format, c.args), std::invalid_argument) << "case " << (&c - cases);
 }
 
-} // namespace
+}  // namespace

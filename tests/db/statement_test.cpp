@@ -23,16 +23,15 @@ namespace {
 using Row = std::tuple<int32_t, int64_t, double, std::wstring>;
 
 // Reads every row of the SQL as (32-bit, 64-bit, double, text).
-std::vector<Row> ReadRows(Handle& handle, const wchar_t* sql)
-{
+std::vector<Row> ReadRows(Handle& handle, const wchar_t* sql) {
     std::vector<Row> rows;
-    ForEachRow<int32_t, int64_t, double, std::wstring>(Prepare(handle, sql),
+    ForEachRow<int32_t, int64_t, double, std::wstring>(
+        Prepare(handle, sql),
         [&](int32_t a, int64_t b, double c, std::wstring d) { rows.emplace_back(a, b, c, std::move(d)); });
     return rows;
 }
 
-bool HasOpenStatements(const Handle& handle)
-{
+bool HasOpenStatements(const Handle& handle) {
     return sqlite3_next_stmt(handle.get(), nullptr) != nullptr;
 }
 
@@ -43,8 +42,7 @@ protected:
     ScratchDatabase database_{"CREATE TABLE t(i INTEGER, j INTEGER, d REAL, s TEXT);"};
 };
 
-TEST_F(StatementTest, ColumnsAreReadByTheirDeclaredType)
-{
+TEST_F(StatementTest, ColumnsAreReadByTheirDeclaredType) {
     struct Case {
         const char* values;
         Row expected;
@@ -67,8 +65,7 @@ TEST_F(StatementTest, ColumnsAreReadByTheirDeclaredType)
     }
 }
 
-TEST_F(StatementTest, UnsignedValuesAreBoundWithoutSignAndReadBackUnsigned)
-{
+TEST_F(StatementTest, UnsignedValuesAreBoundWithoutSignAndReadBackUnsigned) {
     const uint32_t values[] = {0u, 1u, 2147483647u, 2147483648u, 4294967295u};
     Handle handle;
     for (uint32_t value : values) {
@@ -85,8 +82,7 @@ TEST_F(StatementTest, UnsignedValuesAreBoundWithoutSignAndReadBackUnsigned)
     }
 }
 
-TEST_F(StatementTest, SignedValuesAreBoundAsTheyAre)
-{
+TEST_F(StatementTest, SignedValuesAreBoundAsTheyAre) {
     const int32_t values[] = {-2147483647 - 1, -1, 0, 2147483647};
     Handle handle;
     for (int32_t value : values) {
@@ -98,8 +94,7 @@ TEST_F(StatementTest, SignedValuesAreBoundAsTheyAre)
     }
 }
 
-TEST_F(StatementTest, NoRowsCallsNothingAndFinalizes)
-{
+TEST_F(StatementTest, NoRowsCallsNothingAndFinalizes) {
     Handle handle;
     int calls = 0;
     ForEachRow<int32_t>(Prepare(handle, L"SELECT i FROM t;"), [&](int32_t) { ++calls; });
@@ -107,21 +102,19 @@ TEST_F(StatementTest, NoRowsCallsNothingAndFinalizes)
     EXPECT_FALSE(HasOpenStatements(handle));
 }
 
-TEST_F(StatementTest, TextWithoutStatementHasNoRows)
-{
+TEST_F(StatementTest, TextWithoutStatementHasNoRows) {
     Handle handle;
     int calls = 0;
     ForEachRow<int32_t>(Prepare(handle, L"  -- nothing\n"), [&](int32_t) { ++calls; });
     EXPECT_EQ(calls, 0);
 }
 
-TEST_F(StatementTest, RowsArriveInOrderAndTheHandlerMayRunStatements)
-{
+TEST_F(StatementTest, RowsArriveInOrderAndTheHandlerMayRunStatements) {
     database_.Exec("INSERT INTO t(i, s) VALUES (1, 'a'), (2, 'b'), (3, 'c');");
     Handle handle;
     std::vector<std::wstring> seen;
-    ForEachRow<int32_t, std::wstring>(Prepare(handle, L"SELECT i, s FROM t ORDER BY i;"),
-        [&](int32_t i, std::wstring s) {
+    ForEachRow<int32_t, std::wstring>(
+        Prepare(handle, L"SELECT i, s FROM t ORDER BY i;"), [&](int32_t i, std::wstring s) {
             auto inner = Prepare(handle, L"SELECT count(*) FROM t WHERE i <= ?;");
             inner.BindSigned(1, i);
             ForEachRow<int32_t>(std::move(inner), [&](int32_t count) { seen.push_back(s + std::to_wstring(count)); });
@@ -130,8 +123,7 @@ TEST_F(StatementTest, RowsArriveInOrderAndTheHandlerMayRunStatements)
     EXPECT_FALSE(HasOpenStatements(handle));
 }
 
-TEST_F(StatementTest, FailedStepCarriesItsSqlAndLeavesNoStatementOpen)
-{
+TEST_F(StatementTest, FailedStepCarriesItsSqlAndLeavesNoStatementOpen) {
     const char* sql = "SELECT abs(-9223372036854775807 - 1);";
     Handle handle;
     try {
@@ -151,18 +143,16 @@ TEST_F(StatementTest, FailedStepCarriesItsSqlAndLeavesNoStatementOpen)
     EXPECT_EQ(ReadRows(handle, L"SELECT i, j, d, s FROM t;").size(), 0u);
 }
 
-TEST_F(StatementTest, HandlerExceptionFinalizesTheStatement)
-{
+TEST_F(StatementTest, HandlerExceptionFinalizesTheStatement) {
     database_.Exec("INSERT INTO t(i) VALUES (1), (2);");
     Handle handle;
-    EXPECT_THROW(ForEachRow<int32_t>(Prepare(handle, L"SELECT i FROM t;"),
-                                     [](int32_t) { throw std::runtime_error("handler"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        ForEachRow<int32_t>(Prepare(handle, L"SELECT i FROM t;"), [](int32_t) { throw std::runtime_error("handler"); }),
+        std::runtime_error);
     EXPECT_FALSE(HasOpenStatements(handle));
 }
 
-TEST_F(StatementTest, PrepareFailureHasNoSqlText)
-{
+TEST_F(StatementTest, PrepareFailureHasNoSqlText) {
     struct Case {
         const wchar_t* sql;
         const char* message;
@@ -185,4 +175,4 @@ TEST_F(StatementTest, PrepareFailureHasNoSqlText)
     }
 }
 
-} // namespace
+}  // namespace

@@ -15,20 +15,16 @@
 
 namespace {
 
-int CountSelects(void* count, int action, const char*, const char*, const char*, const char*)
-{
-    if (action == SQLITE_SELECT)
-        ++*static_cast<int*>(count);
+int CountSelects(void* count, int action, const char*, const char*, const char*, const char*) {
+    if (action == SQLITE_SELECT) ++*static_cast<int*>(count);
     return SQLITE_OK;
 }
 
-TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen)
-{
+TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen) {
     ScratchDatabase database(kHostSchema);
     database.Use();
     AddAssayRows(database, 1, {u"a.chr", u"b.chr", u"c.chr"});
-    for (int64_t id : {1, 2, 3})
-        AddPeakRow(database, id, 1.0);
+    for (int64_t id : {1, 2, 3}) AddPeakRow(database, id, 1.0);
 
     struct Step {
         uint32_t id;
@@ -36,11 +32,9 @@ TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen)
         int prepared;
     };
     const Step steps[] = {
-        {1, 0, 2}, // assay and peak statement
-        {2, 1, 2},
-        {3, 2, 2},
-        {2, 1, 1}, // already held: the assay statement only
-        {9, -1, 1}, // not in the database
+        {1, 0, 2},                         // assay and peak statement
+        {2, 1, 2},  {3, 2, 2}, {2, 1, 1},  // already held: the assay statement only
+        {9, -1, 1},                        // not in the database
     };
     SampleSet set;
     DataBase::Handle handle;
@@ -55,4 +49,4 @@ TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen)
     }
 }
 
-} // namespace
+}  // namespace

@@ -17,11 +17,12 @@ const Utf16Case kCases[] = {
     {L"assay", u"assay"},
     {L"вода", u"вода"},
     {L"\U0001F600x", u"\xD83D\xDE00x"},
-    {L"a\U00010000\U0010FFFFb", u"a\xD800\xDC00\xDBFF\xDFFF" u"b"},
+    {L"a\U00010000\U0010FFFFb",
+     u"a\xD800\xDC00\xDBFF\xDFFF"
+     u"b"},
 };
 
-TEST(Utf16, WideTextsBecomeUtf16AndComeBack)
-{
+TEST(Utf16, WideTextsBecomeUtf16AndComeBack) {
     for (const auto& c : kCases) {
         const std::u16string units = DataBase::ToUtf16(c.wide);
         EXPECT_EQ(units, c.units) << "case " << (&c - kCases);
@@ -29,19 +30,16 @@ TEST(Utf16, WideTextsBecomeUtf16AndComeBack)
     }
 }
 
-TEST(Utf16, ReadingStopsAtTheFirstZeroUnit)
-{
+TEST(Utf16, ReadingStopsAtTheFirstZeroUnit) {
     const char16_t units[] = u"ab\0cd";
     EXPECT_EQ(DataBase::FromUtf16(units), L"ab");
 }
 
-TEST(Utf16, NullReadsAsEmpty)
-{
+TEST(Utf16, NullReadsAsEmpty) {
     EXPECT_EQ(DataBase::FromUtf16(nullptr), L"");
 }
 
-TEST(Utf16, LoneSurrogatesAreKeptAsTheyAre)
-{
+TEST(Utf16, LoneSurrogatesAreKeptAsTheyAre) {
     const char16_t units[] = {0xD800, u'x', 0xDC00, 0};
     const std::wstring wide = DataBase::FromUtf16(units);
     ASSERT_EQ(wide.size(), 3u);
@@ -51,4 +49,4 @@ TEST(Utf16, LoneSurrogatesAreKeptAsTheyAre)
     EXPECT_EQ(DataBase::ToUtf16(wide), std::u16string(units));
 }
 
-} // namespace
+}  // namespace

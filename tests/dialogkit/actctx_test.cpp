@@ -47,8 +47,9 @@ TEST(ActivationContext, ModuleManifestBringsTheVersion6ListView) {
     // The list's code is the side-by-side comctl32's. (The class's module handle is no proof: 64-bit Wine
     // answers the creating module's.)
     HMODULE procModule = nullptr;
-    ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                   reinterpret_cast<LPCWSTR>(GetWindowLongPtrW(list, GWLP_WNDPROC)), &procModule));
+    ASSERT_TRUE(
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(GetWindowLongPtrW(list, GWLP_WNDPROC)), &procModule));
     EXPECT_EQ(procModule, comctl);
     DestroyWindow(list);
 }

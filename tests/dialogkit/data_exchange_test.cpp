@@ -36,8 +36,12 @@ TEST_F(DataExchange, NumbersAreShownWithFifteenDigitsAndReadBack) {
         const wchar_t* shown;
     };
     const Row table[] = {
-        {1.0 / 3, L"0.333333333333333"}, {1e20, L"1e+20"},   {-0.0, L"-0"},
-        {123456789012345678.0, L"1.23456789012346e+17"}, {kInf, L"inf"}, {-kInf, L"-inf"},
+        {1.0 / 3, L"0.333333333333333"},
+        {1e20, L"1e+20"},
+        {-0.0, L"-0"},
+        {123456789012345678.0, L"1.23456789012346e+17"},
+        {kInf, L"inf"},
+        {-kInf, L"-inf"},
         {kNaN, L"nan"},
     };
     for (const Row& row : table) {
@@ -92,7 +96,8 @@ TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
         EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER))});
         EXPECT_EQ(GetFocus(), dialog.GetDlgItem(IDC_NUMBER2));
         DWORD start = 1, end = 0;
-        SendMessageW(dialog.GetDlgItem(IDC_NUMBER2), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(dialog.GetDlgItem(IDC_NUMBER2), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, 0u);
         EXPECT_EQ(end, wcslen(row.second));
     }

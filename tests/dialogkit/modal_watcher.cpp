@@ -32,8 +32,8 @@ ModalWatcher::ModalWatcher(std::function<bool(HWND)> skip, std::function<void(HW
     noteClass.hInstance = GetModuleHandleW(nullptr);
     noteClass.lpszClassName = kNoteClass;
     RegisterClassW(&noteClass);
-    notes_.reset(CreateWindowExW(0, kNoteClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                                 nullptr));
+    notes_.reset(
+        CreateWindowExW(0, kNoteClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr));
     hook_.reset(SetWindowsHookExW(WH_CBT, &ModalWatcher::HookProc, nullptr, GetCurrentThreadId()));
     current = this;
 }

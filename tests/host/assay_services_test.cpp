@@ -35,7 +35,8 @@ TEST_F(AssayServicesTest, ThePickersCountSaysWhichIdsComeBack) {
         {1, {7}},
         {3, {7, 0xFFFFFFFFu, 0x80000000u}},
         // The whole buffer: what the host did not write is zero.
-        {256, [] {
+        {256,
+         [] {
              std::vector<uint32_t> all(256, 0);
              all[0] = 7, all[1] = 0xFFFFFFFFu, all[2] = 0x80000000u;
              return all;
@@ -57,8 +58,8 @@ TEST_F(AssayServicesTest, ThePickersCountSaysWhichIdsComeBack) {
 TEST_F(AssayServicesTest, AHostWithoutTheServicesIsAskedWhetherItHasThemOnly) {
     EXPECT_FALSE(AssayServices::CanPick());
     EXPECT_FALSE(AssayServices::CanOpenFile());
-    EXPECT_EQ(host.CallNames(), (std::vector<std::string>{"ServiceExists Main/OpenAssayIdDlgEx",
-                                                          "ServiceExists Main/OpenAssayFile"}));
+    EXPECT_EQ(host.CallNames(),
+              (std::vector<std::string>{"ServiceExists Main/OpenAssayIdDlgEx", "ServiceExists Main/OpenAssayFile"}));
 }
 
 TEST_F(AssayServicesTest, TheFileToOpenIsTheSecondArgument) {

@@ -12,7 +12,9 @@
 
 namespace {
 
-HostValue __cdecl Handler(HostValue, HostValue) { return 0; }
+HostValue __cdecl Handler(HostValue, HostValue) {
+    return 0;
+}
 
 class HostLinkTest : public testing::TestWithParam<int> {
 protected:
@@ -38,8 +40,8 @@ protected:
 };
 
 // The record's six functions, by the name the recording host files its calls under.
-const char* const kFunctions[] = {"SubscribeEvent", "UnsubscribeEvent", "RegisterService",
-                                  "UnregisterService", "CallService", "ServiceExists"};
+const char* const kFunctions[] = {"SubscribeEvent",    "UnsubscribeEvent", "RegisterService",
+                                  "UnregisterService", "CallService",      "ServiceExists"};
 
 void Remove(HostInterface& record, const std::string& function) {
     if (function == "SubscribeEvent") record.SubscribeEvent = nullptr;
@@ -74,7 +76,9 @@ TEST_P(HostLinkTest, AMissingEntryIsNeverCalledAndTheOthersStillWork) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFunction, HostLinkTest, testing::Range(0, 6),
-                         [](const testing::TestParamInfo<int>& instance) { return std::string(kFunctions[instance.param]); });
+                         [](const testing::TestParamInfo<int>& instance) {
+                             return std::string(kFunctions[instance.param]);
+                         });
 
 TEST(HostLinkWithoutRecord, EveryCallAnswersZero) {
     HostLink::Attach(nullptr);

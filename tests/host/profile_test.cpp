@@ -14,7 +14,9 @@
 
 namespace {
 
-const wchar_t* Key(HostValue a) { return reinterpret_cast<const wchar_t*>(a); }
+const wchar_t* Key(HostValue a) {
+    return reinterpret_cast<const wchar_t*>(a);
+}
 
 // A host whose profile services keep values in memory, typed, as a host would.
 class ProfileTest : public ::testing::Test {
@@ -41,9 +43,8 @@ protected:
             store[Key(a)] = std::wstring(reinterpret_cast<const wchar_t*>(b));
             return 1;
         });
-        host.Offer(HostService::ProfileDelParam, [this](HostValue a, HostValue) -> HostValue {
-            return store.erase(Key(a)) != 0 ? 1 : 0;
-        });
+        host.Offer(HostService::ProfileDelParam,
+                   [this](HostValue a, HostValue) -> HostValue { return store.erase(Key(a)) != 0 ? 1 : 0; });
         host.Offer(HostService::ProfileGetInt, [this](HostValue a, HostValue b) { return Get<int32_t>(a, b); });
         host.Offer(HostService::ProfileGetDouble, [this](HostValue a, HostValue b) { return Get<double>(a, b); });
         host.Offer(HostService::ProfileGetString, [this](HostValue a, HostValue b) -> HostValue {

@@ -46,7 +46,9 @@ RecordingHost::RecordingHost() {
     g_host = this;
 }
 
-RecordingHost::~RecordingHost() { g_host = nullptr; }
+RecordingHost::~RecordingHost() {
+    g_host = nullptr;
+}
 
 void RecordingHost::Fire(const std::string& event) {
     const auto events = events_;

@@ -24,8 +24,7 @@
 
 // Found by the comparisons of the standard library: beside AssayRow, not in the test's own namespace.
 bool operator==(const AssayRow& a, const AssayRow& b) {
-    return a.id == b.id && a.date == b.date && a.sample == b.sample && a.method == b.method &&
-           a.filename == b.filename;
+    return a.id == b.id && a.date == b.date && a.sample == b.sample && a.method == b.method && a.filename == b.filename;
 }
 
 namespace {
@@ -69,7 +68,9 @@ constexpr char kRows[] =
     "INSERT INTO assay VALUES(-1, 1, 'negative.chr', 's', '', 'm', 0);"
     "INSERT INTO assay VALUES(0, 86400, 'zero.chr', 'осушенный', '', 'm', 0);";
 
-std::string Sql(const char* schema, const char* rows) { return std::string(schema) + rows; }
+std::string Sql(const char* schema, const char* rows) {
+    return std::string(schema) + rows;
+}
 
 TEST(AssayRows, EveryRowAPluginCanReceiveInIdOrder) {
     const TempDatabase database(Sql(kSchema, kRows).c_str());
@@ -122,14 +123,10 @@ TEST(PickerAnswer, WritesWhatFitsAndAnswersHowMany) {
         int32_t answer;
         std::vector<int32_t> buffer;  // after the call, the buffer being 3 ids of -9
     } cases[] = {
-        {{5, 6}, 3, false, 2, {5, 6, -9}},
-        {{5, 6, 7}, 3, false, 3, {5, 6, 7}},
-        {{5, 6, 7, 8}, 3, false, 3, {5, 6, 7}},
-        {{5, 6, 7, 8}, 1, false, 1, {5, -9, -9}},
-        {{}, 3, false, 0, {-9, -9, -9}},
-        {{5}, 0, false, 0, {-9, -9, -9}},
-        {{5}, -1, false, 0, {-9, -9, -9}},
-        {{5}, 3, true, 0, {-9, -9, -9}},
+        {{5, 6}, 3, false, 2, {5, 6, -9}},      {{5, 6, 7}, 3, false, 3, {5, 6, 7}},
+        {{5, 6, 7, 8}, 3, false, 3, {5, 6, 7}}, {{5, 6, 7, 8}, 1, false, 1, {5, -9, -9}},
+        {{}, 3, false, 0, {-9, -9, -9}},        {{5}, 0, false, 0, {-9, -9, -9}},
+        {{5}, -1, false, 0, {-9, -9, -9}},      {{5}, 3, true, 0, {-9, -9, -9}},
     };
     for (const auto& c : cases) {
         std::vector<int32_t> ids(3, -9);
@@ -290,15 +287,16 @@ TEST(AssayPickerDialog, AnswersTheSelectedIdsOnlyWhenTaken) {
         {"OK", {0, 2}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, {3, -1}},
         {"OK without a selection", {}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, {}},
         {"Cancel", {1}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }, {}},
-        {"Escape", {1}, [](HWND, HWND list) {
-             PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0);
-         }, {}},
-        {"double-click on a row", {1}, [](HWND, HWND list) {
+        {"Escape", {1}, [](HWND, HWND list) { PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0); }, {}},
+        {"double-click on a row",
+         {1},
+         [](HWND, HWND list) {
              RECT item{};
              item.left = LVIR_BOUNDS;
              SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
              PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2));
-         }, {7}},
+         },
+         {7}},
     };
     for (const auto& c : cases) {
         PickerDriver driver([&c](HWND dialog, HWND list) {

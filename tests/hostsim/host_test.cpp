@@ -20,7 +20,9 @@ HostValue __cdecl Second(HostValue, HostValue) {
     g_fired.push_back(2);
     return 0;
 }
-HostValue __cdecl Echo(HostValue a, HostValue b) { return a + b; }
+HostValue __cdecl Echo(HostValue a, HostValue b) {
+    return a + b;
+}
 
 class HostTest : public ::testing::Test {
 protected:

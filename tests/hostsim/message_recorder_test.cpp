@@ -32,8 +32,8 @@ TEST(MessageRecorder, LeavesOtherDialogsAlone) {
     MessageRecorder recorder(state);
     HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, nullptr, &CloseOnCommand, 0);
     ASSERT_NE(window, nullptr);
-    CreateWindowExW(0, L"STATIC", L"text", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, window,
-                    reinterpret_cast<HMENU>(0xFFFF), nullptr, nullptr);
+    CreateWindowExW(0, L"STATIC", L"text", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, window, reinterpret_cast<HMENU>(0xFFFF),
+                    nullptr, nullptr);
     ShowWindow(window, SW_SHOW);
     EXPECT_FALSE(IsMessageBox(window));
     MSG message;

@@ -41,8 +41,10 @@ TEST(ProfileFile, EveryValueComesBackExactly) {
         ASSERT_TRUE(back.count(key)) << "a key was lost";
         const ProfileStore::Value& read = back.at(key);
         ASSERT_EQ(read.index(), value.index());
-        if (const double* number = std::get_if<double>(&value)) EXPECT_EQ(Bits(std::get<double>(read)), Bits(*number));
-        else EXPECT_TRUE(read == value);
+        if (const double* number = std::get_if<double>(&value))
+            EXPECT_EQ(Bits(std::get<double>(read)), Bits(*number));
+        else
+            EXPECT_TRUE(read == value);
     }
 }
 

@@ -24,14 +24,16 @@ TEST(EscapeText, WritesLineBreaksAndTabsAsEscapes) {
 }
 
 TEST(SplitMenuPath, GivesTheLevelsAndDropsEmptyOnes) {
-    EXPECT_EQ(SplitMenuPath(L"Данные/Расчёты/Нарвелин"), (std::vector<std::wstring>{L"Данные", L"Расчёты", L"Нарвелин"}));
+    EXPECT_EQ(SplitMenuPath(L"Данные/Расчёты/Нарвелин"),
+              (std::vector<std::wstring>{L"Данные", L"Расчёты", L"Нарвелин"}));
     EXPECT_EQ(SplitMenuPath(L"/Data//Narvelin/"), (std::vector<std::wstring>{L"Data", L"Narvelin"}));
     EXPECT_EQ(SplitMenuPath(L"Single"), (std::vector<std::wstring>{L"Single"}));
     EXPECT_TRUE(SplitMenuPath(L"").empty());
 }
 
 TEST(ScriptWords, SplitOnBlanks) {
-    EXPECT_EQ(SplitFirstWord(L"set 1009 some text"), (std::pair<std::wstring, std::wstring>{L"set", L"1009 some text"}));
+    EXPECT_EQ(SplitFirstWord(L"set 1009 some text"),
+              (std::pair<std::wstring, std::wstring>{L"set", L"1009 some text"}));
     EXPECT_EQ(SplitFirstWord(L"set 1009"), (std::pair<std::wstring, std::wstring>{L"set", L"1009"}));
     EXPECT_EQ(SplitFirstWord(L"rows"), (std::pair<std::wstring, std::wstring>{L"rows", L""}));
     EXPECT_EQ(Words(L"  17\t-3  257 "), (std::vector<std::wstring>{L"17", L"-3", L"257"}));
@@ -46,10 +48,15 @@ TEST(ScriptWords, AssayIdsTakeEveryValueThePickerCanWrite) {
     const struct {
         const wchar_t* text;
         uint32_t id;
-    } ids[] = {{L"0", 0}, {L"2147483648", 0x80000000u}, {L"3000000000", 3000000000u},
-               {L"4294967295", 0xFFFFFFFFu}, {L"-1", 0xFFFFFFFFu}, {L"-2147483648", 0x80000000u}};
+    } ids[] = {{L"0", 0},
+               {L"2147483648", 0x80000000u},
+               {L"3000000000", 3000000000u},
+               {L"4294967295", 0xFFFFFFFFu},
+               {L"-1", 0xFFFFFFFFu},
+               {L"-2147483648", 0x80000000u}};
     for (const auto& id : ids) EXPECT_EQ(static_cast<uint32_t>(ParseAssayId(id.text)), id.id);
-    for (const wchar_t* text : {L"4294967296", L"-2147483649", L"1e3", L""}) EXPECT_THROW(ParseAssayId(text), StepError);
+    for (const wchar_t* text : {L"4294967296", L"-2147483649", L"1e3", L""})
+        EXPECT_THROW(ParseAssayId(text), StepError);
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ class LoadedPlugin {
 public:
     explicit LoadedPlugin(const std::wstring& path) : library_(LoadLibraryW(path.c_str())) {
         if (!library_) throw std::runtime_error("talvex7.dll did not load");
-        getPluginInfo = reinterpret_cast<GetPluginInfoFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "GetPluginInfo")));
+        getPluginInfo = reinterpret_cast<GetPluginInfoFunction>(
+            reinterpret_cast<void*>(GetProcAddress(library_.get(), "GetPluginInfo")));
         load = reinterpret_cast<LoadFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "Load")));
         unload = reinterpret_cast<UnloadFunction>(reinterpret_cast<void*>(GetProcAddress(library_.get(), "Unload")));
     }
@@ -108,13 +109,13 @@ TEST_F(ModuleTest, StartsInTwoStagesAndWithdrawsBothRegistrations) {
     ModuleFolder folder;
     LoadedPlugin plugin(folder.Path(L"talvex7.dll"));
     EXPECT_EQ(plugin.load(host.Interface()), 0);
-    EXPECT_EQ(host.CallNames(), (std::vector<std::string>{"SubscribeEvent System/ModulesLoaded",
-                                                          "ServiceExists System/GetLanguage"}));
+    EXPECT_EQ(host.CallNames(),
+              (std::vector<std::string>{"SubscribeEvent System/ModulesLoaded", "ServiceExists System/GetLanguage"}));
     host.calls.clear();
     host.Fire(HostEvent::ModulesLoaded);
-    EXPECT_EQ(host.CallNames(), (std::vector<std::string>{"RegisterService talvex7/MenuCommand",
-                                                          "CallService MainMenu/CreateNewMenu",
-                                                          "ServiceExists DB/GetConnectionUri"}));
+    EXPECT_EQ(host.CallNames(),
+              (std::vector<std::string>{"RegisterService talvex7/MenuCommand", "CallService MainMenu/CreateNewMenu",
+                                        "ServiceExists DB/GetConnectionUri"}));
     EXPECT_EQ(host.calls[1].a, 0);
     host.calls.clear();
     EXPECT_EQ(plugin.unload(), 0);
@@ -124,7 +125,8 @@ TEST_F(ModuleTest, StartsInTwoStagesAndWithdrawsBothRegistrations) {
 TEST_F(ModuleTest, TakesTheDatabasePathOnlyWhenTheServiceExists) {
     static const wchar_t kDatabase[] = L"C:\\data\\host.db";
     OfferMenu();
-    host.Offer(HostService::GetConnectionUri, [](HostValue, HostValue) { return reinterpret_cast<HostValue>(kDatabase); });
+    host.Offer(HostService::GetConnectionUri,
+               [](HostValue, HostValue) { return reinterpret_cast<HostValue>(kDatabase); });
     ModuleFolder folder;
     LoadedPlugin plugin(folder.Path(L"talvex7.dll"));
     plugin.load(host.Interface());
@@ -166,16 +168,16 @@ class LanguageTest : public ModuleTest, public ::testing::WithParamInterface<Lan
 
 // A language module under the wrong name (an English module called talvex7RUS.dll) shows whether a file
 // was looked for where none should be.
-INSTANTIATE_TEST_SUITE_P(
-    Languages, LanguageTest,
-    ::testing::Values(
-        LanguageCase{"RussianLooksForNoFile", 0x0419, {L"talvex7ENU.dll", L"talvex7RUS.dll"}, kRussianPath},
-        LanguageCase{"EnglishWithItsModule", 0x0409, {L"talvex7ENU.dll"}, kEnglishPath},
-        LanguageCase{"EnglishWithoutItsModule", 0x0409, {}, kRussianPath},
-        LanguageCase{"OnlyTheLow16BitsCount", 0x7FFF0409, {L"talvex7ENU.dll"}, kEnglishPath},
-        LanguageCase{"GermanHasNoModule", 0x0407, {L"talvex7ENU.dll"}, kRussianPath},
-        LanguageCase{"NoLanguageService", std::nullopt, {L"talvex7ENU.dll"}, kRussianPath}),
-    [](const ::testing::TestParamInfo<LanguageCase>& instance) { return instance.param.what; });
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
+                         ::testing::Values(
+                             LanguageCase{
+                                 "RussianLooksForNoFile", 0x0419, {L"talvex7ENU.dll", L"talvex7RUS.dll"}, kRussianPath},
+                             LanguageCase{"EnglishWithItsModule", 0x0409, {L"talvex7ENU.dll"}, kEnglishPath},
+                             LanguageCase{"EnglishWithoutItsModule", 0x0409, {}, kRussianPath},
+                             LanguageCase{"OnlyTheLow16BitsCount", 0x7FFF0409, {L"talvex7ENU.dll"}, kEnglishPath},
+                             LanguageCase{"GermanHasNoModule", 0x0407, {L"talvex7ENU.dll"}, kRussianPath},
+                             LanguageCase{"NoLanguageService", std::nullopt, {L"talvex7ENU.dll"}, kRussianPath}),
+                         [](const ::testing::TestParamInfo<LanguageCase>& instance) { return instance.param.what; });
 
 TEST_P(LanguageTest, MenuPathComesFromTheChosenResourceModule) {
     const LanguageCase& c = GetParam();

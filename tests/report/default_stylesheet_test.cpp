@@ -16,13 +16,11 @@
 
 namespace {
 
-std::wstring Text(const pugi::xpath_node& node)
-{
+std::wstring Text(const pugi::xpath_node& node) {
     return node.node().text().get();
 }
 
-std::vector<std::wstring> Texts(const pugi::xml_document& page, const wchar_t* xpath)
-{
+std::vector<std::wstring> Texts(const pugi::xml_document& page, const wchar_t* xpath) {
     std::vector<std::wstring> texts;
     for (const pugi::xpath_node& node : page.select_nodes(xpath)) {
         texts.push_back(node.node().child_value());
@@ -32,8 +30,7 @@ std::vector<std::wstring> Texts(const pugi::xml_document& page, const wchar_t* x
 
 class DefaultStyleSheet : public ComTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ComTest::SetUp();
         recorder.publicDocuments = publicDocuments.path();
         publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", ::DefaultStyleSheet());
@@ -41,8 +38,7 @@ protected:
     }
 
     // Makes the report and parses its page; the bytes are kept for the checks on the raw text.
-    void Render(const char* keepAs = nullptr)
-    {
+    void Render(const char* keepAs = nullptr) {
         const ReportResult result = builder.MakeReport(recorder.environment());
         ASSERT_EQ(result.failure, L"");
         bytes = ReadFileBytes(result.htmlPath);
@@ -55,8 +51,7 @@ protected:
         ASSERT_TRUE(ParseXml(bytes, page));
     }
 
-    void AddEntry(const wchar_t* filename, const wchar_t* sample, const wchar_t* roleText)
-    {
+    void AddEntry(const wchar_t* filename, const wchar_t* sample, const wchar_t* roleText) {
         AssayEntry entry;
         entry.id = static_cast<uint32_t>(set.count() + 1);
         entry.filename = filename;
@@ -76,17 +71,24 @@ protected:
     pugi::xml_document page;
 };
 
-TEST_F(DefaultStyleSheet, ShowsACompleteDetermination)
-{
+TEST_F(DefaultStyleSheet, ShowsACompleteDetermination) {
     const struct {
         const wchar_t* sample;
         const wchar_t* role;
     } chromatograms[] = {
-        {L"осуш град", L"осуш. градуировка"}, {L"град1 а", L"Градуировка 1"}, {L"град1 б", L"Градуировка 1"},
-        {L"град2 а", L"Градуировка 2"},       {L"град2 б", L"Градуировка 2"}, {L"град3 а", L"Градуировка 3"},
-        {L"град3 б", L"Градуировка 3"},       {L"град4 а", L"Градуировка 4"}, {L"град4 б", L"Градуировка 4"},
-        {L"проба осуш а", L"осуш. анализ"},   {L"проба осуш б", L"осуш. анализ"},
-        {L"проба <script>alert(1)</script> & \"кавычки\"", L"анализ"}, {L"проба б", L"анализ"},
+        {L"осуш град", L"осуш. градуировка"},
+        {L"град1 а", L"Градуировка 1"},
+        {L"град1 б", L"Градуировка 1"},
+        {L"град2 а", L"Градуировка 2"},
+        {L"град2 б", L"Градуировка 2"},
+        {L"град3 а", L"Градуировка 3"},
+        {L"град3 б", L"Градуировка 3"},
+        {L"град4 а", L"Градуировка 4"},
+        {L"град4 б", L"Градуировка 4"},
+        {L"проба осуш а", L"осуш. анализ"},
+        {L"проба осуш б", L"осуш. анализ"},
+        {L"проба <script>alert(1)</script> & \"кавычки\"", L"анализ"},
+        {L"проба б", L"анализ"},
     };
     for (const auto& c : chromatograms) {
         AddEntry((L"C:\\Хроматограммы\\2025\\" + std::to_wstring(set.count() + 1) + L".chr").c_str(), c.sample, c.role);
@@ -95,8 +97,9 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination)
     results.portionMass = 2;
     results.sampleMass = 4;
     results.water = 4.0;
-    results.errorText = L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)\r\n"
-                        L"Проверка воды в анализе не пройдена (11.1 4г)\r\n";
+    results.errorText =
+        L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)\r\n"
+        L"Проверка воды в анализе не пройдена (11.1 4г)\r\n";
     Render("complete_report.html");
 
     // An HTML page that says it is UTF-8.
@@ -131,8 +134,7 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
-{
+TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed) {
     const struct {
         bool withEntry;
         double water;
@@ -140,23 +142,39 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
         std::vector<std::wstring> notes;
         std::vector<std::wstring> values;
         std::vector<std::wstring> messages;
-        bool warned = false; // the value comes with the note that the determination fails the method
+        bool warned = false;  // the value comes with the note that the determination fails the method
     } cases[] = {
         // Before any calculation.
-        {false, 0, L"",
+        {false,
+         0,
+         L"",
          {L"Хроматограммы не выбраны.", L"Расчёт не выполнялся.", L"Сообщений о непройденных проверках нет."},
          {},
          {}},
         // A calculation without messages; a small negative keeps its sign as "%.3f" writes it.
         {true, -0.0001, L"", {L"Сообщений о непройденных проверках нет."}, {L"-0.000"}, {}},
         // Only the markers split the list; markup-like text stays text.
-        {false, 1, L"первое < второе & <b>третье</b>\r\nбез конца строки", {L"Хроматограммы не выбраны."}, {L"1.000"},
-         {L"первое < второе & <b>третье</b>", L"без конца строки"}, true},
+        {false,
+         1,
+         L"первое < второе & <b>третье</b>\r\nбез конца строки",
+         {L"Хроматограммы не выбраны."},
+         {L"1.000"},
+         {L"первое < второе & <b>третье</b>", L"без конца строки"},
+         true},
         // Nothing computed: no number is shown, and the reason is listed.
-        {true, std::nan(""), L"Неполный набор: «анализ» — пиков воды 0, нужно 2\r\n",
-         {}, {L"не рассчитана"}, {L"Неполный набор: «анализ» — пиков воды 0, нужно 2"}, true},
-        {true, std::numeric_limits<double>::infinity(), L"", {L"Сообщений о непройденных проверках нет."},
-         {L"не рассчитана"}, {}},
+        {true,
+         std::nan(""),
+         L"Неполный набор: «анализ» — пиков воды 0, нужно 2\r\n",
+         {},
+         {L"не рассчитана"},
+         {L"Неполный набор: «анализ» — пиков воды 0, нужно 2"},
+         true},
+        {true,
+         std::numeric_limits<double>::infinity(),
+         L"",
+         {L"Сообщений о непройденных проверках нет."},
+         {L"не рассчитана"},
+         {}},
     };
     for (const auto& c : cases) {
         set.removeAll();
@@ -174,18 +192,16 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed)
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
 // The calibration of a known determination: contents 0.998, 0.998, 1.996, 2.994, heights 10, 10, 20, 30 over
 // a blank of 0.5; the first check failed and the seventh not judged.
-CalcDetails KnownDetails()
-{
+CalcDetails KnownDetails() {
     CalcDetails d;
     d.complete = true;
-    for (CheckOutcome& check : d.checks)
-        check = {1.0, 10.0, true, true};
+    for (CheckOutcome& check : d.checks) check = {1.0, 10.0, true, true};
     d.checks[0] = {18.2, 10.0, true, false};
     d.checks[6].judged = false;
     d.blank = 0.5;
@@ -196,16 +212,13 @@ CalcDetails KnownDetails()
     return d;
 }
 
-std::vector<std::wstring> Attributes(const pugi::xml_document& page, const wchar_t* xpath, const wchar_t* name)
-{
+std::vector<std::wstring> Attributes(const pugi::xml_document& page, const wchar_t* xpath, const wchar_t* name) {
     std::vector<std::wstring> values;
-    for (const pugi::xpath_node& node : page.select_nodes(xpath))
-        values.push_back(node.node().attribute(name).value());
+    for (const pugi::xpath_node& node : page.select_nodes(xpath)) values.push_back(node.node().attribute(name).value());
     return values;
 }
 
-TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart)
-{
+TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart) {
     using V = std::vector<std::wstring>;
     struct Case {
         const char* what;
@@ -218,7 +231,10 @@ TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart)
         {"level 2 not a number", [](CalcDetails& d) { d.levels[1].content = std::nan(""); },
          V{L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"107", L"20.33"}, V{L"0", L"1", L"2", L"3"},
          V{L"0", L"10", L"20", L"30"}, V{L"Не на графике (значения не являются числами): уровни 2."}},
-        {"small values", [](CalcDetails& d) { for (LevelDetails& l : d.levels) l.content /= 1000; },
+        {"small values",
+         [](CalcDetails& d) {
+             for (LevelDetails& l : d.levels) l.content /= 1000;
+         },
          V{L"229.68", L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"193.67", L"107", L"20.33"},
          V{L"0", L"0.001", L"0.002", L"0.003"}, V{L"0", L"10", L"20", L"30"}, V{}},
         {"no blank", [](CalcDetails& d) { d.blank = std::nan(""); }, V{}, V{}, V{}, V{},
@@ -250,4 +266,4 @@ TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart)
     EXPECT_EQ(Attributes(page, L"//*[@class='mean']", L"y2"), V{L"24.77"});
 }
 
-} // namespace
+}  // namespace

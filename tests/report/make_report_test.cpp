@@ -22,18 +22,14 @@ namespace {
 // follows) and its own public documents folder.
 class MakeReportTest : public ComTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ComTest::SetUp();
         temporaryFolder.use(temp.path());
         recorder.publicDocuments = publicDocuments.path();
         builder.bind(results, set);
     }
 
-    void InstallStyleSheet(const std::string& text)
-    {
-        publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", text);
-    }
+    void InstallStyleSheet(const std::string& text) { publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", text); }
 
     std::vector<std::wstring> HtmlFiles() const { return FilesMatching(temp.path(), L"*.html"); }
 
@@ -46,8 +42,7 @@ protected:
     ReportBuilder builder;
 };
 
-bool IsReportName(const std::wstring& name)
-{
+bool IsReportName(const std::wstring& name) {
     // "zvr", the platform's hexadecimal number (Wine writes it in lower case), ".tmp", ".html".
     const std::wstring suffix = L".tmp.html";
     if (name.size() <= 3 + suffix.size() || name.compare(0, 3, L"zvr") != 0 ||
@@ -57,8 +52,7 @@ bool IsReportName(const std::wstring& name)
     return name.find_first_not_of(L"0123456789ABCDEFabcdef", 3) == name.size() - suffix.size();
 }
 
-TEST_F(MakeReportTest, WritesThePairInTheTemporaryFolderAndOpensItMaximised)
-{
+TEST_F(MakeReportTest, WritesThePairInTheTemporaryFolderAndOpensItMaximised) {
     InstallStyleSheet(DefaultStyleSheet());
     const ReportResult result = builder.MakeReport(recorder.environment());
 
@@ -94,8 +88,7 @@ TEST_F(MakeReportTest, WritesThePairInTheTemporaryFolderAndOpensItMaximised)
     EXPECT_EQ(recorder.shellCalls[1].file, second.htmlPath);
 }
 
-TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile)
-{
+TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile) {
     // No style sheet at all.
     const ReportResult result = builder.MakeReport(recorder.environment());
 
@@ -144,8 +137,7 @@ TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile)
 
 class TransformTest : public MakeReportTest {
 protected:
-    ComPtr<IXMLDOMDocument3> ReportDocument()
-    {
+    ComPtr<IXMLDOMDocument3> ReportDocument() {
         XMLWrapper xml;
         EXPECT_EQ(CreateDomDocument(xml.doc), S_OK);
         EXPECT_TRUE(xml.InitDocument());
@@ -154,8 +146,7 @@ protected:
     }
 };
 
-TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked)
-{
+TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked) {
     InstallStyleSheet(DefaultStyleSheet());
     const std::wstring styleSheet = StyleSheetPath(publicDocuments.path());
     const ShellExecuteFunction shell = recorder.environment().shellExecute;
@@ -177,13 +168,12 @@ TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked)
     EXPECT_TRUE(recorder.shellCalls.empty());
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
 // The version a report names is the one the platform reads from the same resource.
-TEST(ModuleVersion, FileVersionIsTheVersionResources)
-{
+TEST(ModuleVersion, FileVersionIsTheVersionResources) {
     const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
     ASSERT_NE(kernel, nullptr);
     wchar_t path[MAX_PATH];
@@ -194,13 +184,12 @@ TEST(ModuleVersion, FileVersionIsTheVersionResources)
     VS_FIXEDFILEINFO* info = nullptr;
     UINT size = 0;
     ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &size));
-    const std::wstring expected = std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." +
-                                  std::to_wstring(LOWORD(info->dwFileVersionMS)) + L"." +
-                                  std::to_wstring(HIWORD(info->dwFileVersionLS)) + L"." +
-                                  std::to_wstring(LOWORD(info->dwFileVersionLS));
+    const std::wstring expected =
+        std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) + L"." +
+        std::to_wstring(HIWORD(info->dwFileVersionLS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionLS));
     EXPECT_EQ(FileVersionText(kernel), expected);
     // The test program carries no version resource.
     EXPECT_EQ(OwnFileVersionText(), L"");
 }
 
-} // namespace
+}  // namespace

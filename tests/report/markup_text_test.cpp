@@ -9,8 +9,7 @@ struct MarkupCase {
     const wchar_t* expected;
 };
 
-TEST(ReplaceLineBreaks, MarksEveryLineEndOfTheErrorList)
-{
+TEST(ReplaceLineBreaks, MarksEveryLineEndOfTheErrorList) {
     const MarkupCase cases[] = {
         {L"", L""},
         {L"без перевода строки", L"без перевода строки"},
@@ -28,4 +27,4 @@ TEST(ReplaceLineBreaks, MarksEveryLineEndOfTheErrorList)
     }
 }
 
-} // namespace
+}  // namespace

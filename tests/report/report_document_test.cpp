@@ -17,8 +17,7 @@
 namespace {
 
 AssayEntry Entry(uint32_t id, const wchar_t* filename, const wchar_t* sample, int64_t date, const wchar_t* roleText,
-                 const wchar_t* method)
-{
+                 const wchar_t* method) {
     AssayEntry entry;
     entry.id = id;
     entry.filename = filename;
@@ -33,8 +32,7 @@ const wchar_t* const kMade = L"09.12.26  16:05";
 const wchar_t* const kModule = L"1.0.0.1";
 
 // The tree as one line: name(children) for an element with child elements, name=text otherwise.
-std::wstring Outline(const pugi::xml_node& element)
-{
+std::wstring Outline(const pugi::xml_node& element) {
     std::wstring children;
     for (const pugi::xml_node& child : element.children()) {
         if (child.type() == pugi::node_element) {
@@ -48,8 +46,7 @@ std::wstring Outline(const pugi::xml_node& element)
 class ReportDocument : public ComTest {
 protected:
     // The document built from the builder's bound records, as an outline of its document element.
-    std::wstring Build(const ReportBuilder& builder)
-    {
+    std::wstring Build(const ReportBuilder& builder) {
         XMLWrapper xml;
         EXPECT_EQ(CreateDomDocument(xml.doc), S_OK);
         EXPECT_TRUE(xml.InitDocument());
@@ -65,8 +62,7 @@ protected:
     }
 
     // The document after the calculation over the set, with no chromatograms in it.
-    std::wstring BuildAfterCalculation(const SampleSet& set, FormValues form)
-    {
+    std::wstring BuildAfterCalculation(const SampleSet& set, FormValues form) {
         struct Silent final : NoWaterReporter {
             void reportNoWater(std::wstring_view) override {}
         } reporter;
@@ -86,8 +82,7 @@ const std::wstring madeOnly = L"details(made=09.12.26  16:05,module=1.0.0.1)";
 const std::wstring zeroResults =
     L"m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,water=0.000,err=," + madeOnly;
 
-TEST_F(ReportDocument, EntriesFollowTheSetsOrder)
-{
+TEST_F(ReportDocument, EntriesFollowTheSetsOrder) {
     const int64_t morning = 1738912200;
     const int64_t evening = 1738958400;
     struct Case {
@@ -120,8 +115,7 @@ TEST_F(ReportDocument, EntriesFollowTheSetsOrder)
     }
 }
 
-TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
-{
+TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds) {
     // Unbound (no calculation yet) or bound to an empty set and untouched results: zeros, no "files".
     const SampleSet set;
     ReportBuilder builder;
@@ -138,18 +132,19 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds)
     results.portionMass = 2;
     results.sampleMass = 4;
     results.water = 4.0004999;
-    results.errorText = L"Проверка воды в анализе не пройдена (11.1 4г)\r\n"
-                        L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)\r\n";
+    results.errorText =
+        L"Проверка воды в анализе не пройдена (11.1 4г)\r\n"
+        L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)\r\n";
     builder.bind(results, set);
     EXPECT_EQ(Build(builder),
               L"Document(m1=0.500,m2=12.000,m3=0.000,m4=-3.250,mass_rastv=2.000,mass_proba=4.000,water=4.000,"
               L"err=Проверка воды в анализе не пройдена (11.1 4г)<br />"
-              L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />," + madeOnly + L")");
+              L"Проверка градуировочного раствора 1 не пройдена (11.1 4в)<br />," +
+                  madeOnly + L")");
 }
 
 // A calculation that stopped on a foreign peak: the report says the water was not computed, and why.
-TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
-{
+TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage) {
     SampleSet set;
     AssayEntry entry;
     entry.filename = L"C:\\data\\assay7.stg";
@@ -159,14 +154,14 @@ TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
     FormValues form;
     form.water = 4.0;
     form.errorText = L"прежнее\r\n";
-    EXPECT_EQ(BuildAfterCalculation(set, form), L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
-                              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />," +
-                                  madeOnly + L")");
+    EXPECT_EQ(BuildAfterCalculation(set, form),
+              L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
+              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />," +
+                  madeOnly + L")");
 }
 
 // The water peaks of a determination, one chromatogram each, named so that each gets its role.
-SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& injections)
-{
+SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& injections) {
     SampleSet set;
     int32_t id = 0;
     for (const auto& [sample, height] : injections) {
@@ -180,8 +175,7 @@ SampleSet Determination(const std::vector<std::pair<const wchar_t*, double>>& in
     return set;
 }
 
-TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
-{
+TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration) {
     struct Case {
         const char* what;
         double secondLevel1;
@@ -203,8 +197,7 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
          L"level(number=3,mass=1.000,content=1.996,height=20.000,coefficient=0.102359,injections=2),"
          L"level(number=4,mass=1.000,content=2.994,height=30.000,coefficient=0.101492,injections=2),"
          L"kMean=0.103489),analysis(blank=2.000,height=10.250)"},
-        {"failed", 12.0,
-         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=18.182,limit=10.000,passed=0),"},
+        {"failed", 12.0, L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=18.182,limit=10.000,passed=0),"},
         // One injection of level 1: its difference is not judged.
         {"not judged", -1.0,
          L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=),"},
@@ -212,11 +205,10 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<std::pair<const wchar_t*, double>> injections{
-            {L"осуш. град", 0.5}, {L"град1", 10.0}, {L"град2", 10.0}, {L"град2", 10.0}, {L"град3", 20.0},
-            {L"град3", 20.0}, {L"град4", 30.0}, {L"град4", 30.0}, {L"проба осуш.", 2.0}, {L"проба осуш.", 2.0},
-            {L"проба", 10.0}, {L"проба", 10.5}};
-        if (c.secondLevel1 > 0)
-            injections.emplace_back(L"град1", c.secondLevel1);
+            {L"осуш. град", 0.5},  {L"град1", 10.0},      {L"град2", 10.0}, {L"град2", 10.0},
+            {L"град3", 20.0},      {L"град3", 20.0},      {L"град4", 30.0}, {L"град4", 30.0},
+            {L"проба осуш.", 2.0}, {L"проба осуш.", 2.0}, {L"проба", 10.0}, {L"проба", 10.5}};
+        if (c.secondLevel1 > 0) injections.emplace_back(L"град1", c.secondLevel1);
         FormValues form;
         form.m1 = form.m2 = form.m3 = form.m4 = form.portionMass = form.sampleMass = 1.0;
         const std::wstring outline = BuildAfterCalculation(Determination(injections), form);
@@ -227,4 +219,4 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration)
     }
 }
 
-} // namespace
+}  // namespace

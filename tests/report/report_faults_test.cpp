@@ -25,13 +25,11 @@ namespace {
 // failure, as on a machine where the component is missing or broken.
 class RefusingClassFactory : public IClassFactory {
 public:
-    explicit RefusingClassFactory(HRESULT answer) : answer_(answer)
-    {
-        registered_ = SUCCEEDED(CoRegisterClassObject(kClsidDomDocument60, this, CLSCTX_INPROC_SERVER,
-                                                      REGCLS_MULTIPLEUSE, &cookie_));
+    explicit RefusingClassFactory(HRESULT answer) : answer_(answer) {
+        registered_ = SUCCEEDED(
+            CoRegisterClassObject(kClsidDomDocument60, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
     }
-    ~RefusingClassFactory()
-    {
+    ~RefusingClassFactory() {
         if (registered_) {
             CoRevokeClassObject(cookie_);
         }
@@ -41,8 +39,7 @@ public:
 
     bool registered() const { return registered_; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IClassFactory) {
             *object = static_cast<IClassFactory*>(this);
             return S_OK;
@@ -53,8 +50,7 @@ public:
     // The object lives on the test's stack: counting is not needed.
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** object) override
-    {
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** object) override {
         *object = nullptr;
         return answer_;
     }
@@ -69,8 +65,7 @@ private:
 // The platform's temporary folder follows TMP; each test points it where its case needs.
 class ReportFaultTest : public ComTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ComTest::SetUp();
         UseTemporaryFolder(temp.path());
         recorder.publicDocuments = publicDocuments.path();
@@ -79,15 +74,11 @@ protected:
 
     void UseTemporaryFolder(const std::wstring& folder) { temporaryFolder.use(folder); }
 
-    void InstallStyleSheet(const std::string& text)
-    {
-        publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", text);
-    }
+    void InstallStyleSheet(const std::string& text) { publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", text); }
 
     // Makes the report and checks that it failed alone: one message with the reason, nothing written or
     // opened.
-    void ExpectFailure(const std::wstring& reason)
-    {
+    void ExpectFailure(const std::wstring& reason) {
         recorder.messages.clear();
         const ReportResult result = builder.MakeReport(recorder.environment());
         EXPECT_EQ(result.htmlPath, L"");
@@ -108,8 +99,7 @@ private:
     TemporaryFolderOverride temporaryFolder;
 };
 
-TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport)
-{
+TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport) {
     InstallStyleSheet(DefaultStyleSheet());
     const std::wstring aFile = temp.write(L"occupied", "a file where the folder should be");
     const std::wstring folders[] = {
@@ -129,8 +119,7 @@ TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST_F(ReportFaultTest, MsxmlThatCannotBeCreated)
-{
+TEST_F(ReportFaultTest, MsxmlThatCannotBeCreated) {
     InstallStyleSheet(DefaultStyleSheet());
     const HRESULT answers[] = {REGDB_E_CLASSNOTREG, CLASS_E_CLASSNOTAVAILABLE, E_OUTOFMEMORY, E_ACCESSDENIED};
     for (const HRESULT answer : answers) {
@@ -143,8 +132,7 @@ TEST_F(ReportFaultTest, MsxmlThatCannotBeCreated)
     }
 }
 
-TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets)
-{
+TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets) {
     const struct {
         const char* name;
         std::string text;
@@ -169,14 +157,15 @@ TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets)
     }
 }
 
-TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused)
-{
+TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused) {
     const std::wstring secret = temp.write(L"secret.xml", "<secret>42</secret>");
     const std::string secretUrl(secret.begin(), secret.end());
-    const std::string start = "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\""
-                              " xmlns:msxsl=\"urn:schemas-microsoft-com:xslt\">"
-                              "<xsl:output method=\"xml\" omit-xml-declaration=\"yes\"/>";
-    const std::string end = "<xsl:template match=\"/\"><html><body>&#160;</body></html></xsl:template></xsl:stylesheet>";
+    const std::string start =
+        "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\""
+        " xmlns:msxsl=\"urn:schemas-microsoft-com:xslt\">"
+        "<xsl:output method=\"xml\" omit-xml-declaration=\"yes\"/>";
+    const std::string end =
+        "<xsl:template match=\"/\"><html><body>&#160;</body></html></xsl:template></xsl:stylesheet>";
     const struct {
         std::string styleSheet;
         StyleSheetRefusal refusal;
@@ -198,8 +187,7 @@ TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused)
     }
 }
 
-TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath)
-{
+TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath) {
     InstallStyleSheet(DefaultStyleSheet());
     for (const INT_PTR answer : {INT_PTR{0}, INT_PTR{SE_ERR_FNF}, INT_PTR{SE_ERR_NOASSOC}, INT_PTR{32}}) {
         SCOPED_TRACE(testing::Message() << "ShellExecuteW answers " << answer);
@@ -213,4 +201,4 @@ TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath)
     }
 }
 
-} // namespace
+}  // namespace

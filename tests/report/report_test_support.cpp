@@ -5,20 +5,17 @@
 #include <fstream>
 #include <iterator>
 
-void ComTest::SetUp()
-{
+void ComTest::SetUp() {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
 }
 
-void ComTest::TearDown()
-{
+void ComTest::TearDown() {
     CoUninitialize();
 }
 
 namespace {
 
-void RemoveTree(const std::wstring& folder)
-{
+void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -39,10 +36,9 @@ void RemoveTree(const std::wstring& folder)
     RemoveDirectoryW(folder.c_str());
 }
 
-} // namespace
+}  // namespace
 
-ScratchFolder::ScratchFolder()
-{
+ScratchFolder::ScratchFolder() {
     wchar_t temp[MAX_PATH];
     wchar_t name[MAX_PATH];
     if (GetTempPathW(MAX_PATH, temp) == 0 || GetTempFileNameW(temp, L"rpt", 0, name) == 0) {
@@ -57,15 +53,13 @@ ScratchFolder::ScratchFolder()
     }
 }
 
-ScratchFolder::~ScratchFolder()
-{
+ScratchFolder::~ScratchFolder() {
     if (!path_.empty()) {
         RemoveTree(path_);
     }
 }
 
-std::wstring ScratchFolder::write(const std::wstring& relative, const std::string& bytes) const
-{
+std::wstring ScratchFolder::write(const std::wstring& relative, const std::string& bytes) const {
     const std::wstring path = path_ + L"\\" + relative;
     for (std::size_t slash = path.find(L'\\', path_.size() + 1); slash != std::wstring::npos;
          slash = path.find(L'\\', slash + 1)) {
@@ -80,14 +74,12 @@ std::wstring ScratchFolder::write(const std::wstring& relative, const std::strin
     return path;
 }
 
-bool FileExists(const std::wstring& path)
-{
+bool FileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string ReadFileBytes(const std::wstring& path)
-{
+std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ADD_FAILURE() << "cannot read a file";
@@ -103,15 +95,13 @@ std::string ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
-std::string DefaultStyleSheet()
-{
+std::string DefaultStyleSheet() {
     std::ifstream in("Report.xsl", std::ios::binary);
     EXPECT_TRUE(in) << "Report.xsl is not beside the test program";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern)
-{
+std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\" + pattern).c_str(), &found);
@@ -127,45 +117,39 @@ std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::w
     return names;
 }
 
-ReportEnvironment RecordingEnvironment::environment()
-{
+ReportEnvironment RecordingEnvironment::environment() {
     ReportEnvironment environment;
     environment.showMessage = [this](const std::wstring& text) { messages.push_back(text); };
     environment.publicDocumentsFolder = [this] { return publicDocuments; };
     environment.shellExecute = [this](HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                                       const wchar_t* directory, int showCommand) {
-        shellCalls.push_back({owner, verb ? verb : L"", file ? file : L"", parameters != nullptr,
-                              directory != nullptr, showCommand});
+        shellCalls.push_back(
+            {owner, verb ? verb : L"", file ? file : L"", parameters != nullptr, directory != nullptr, showCommand});
         return reinterpret_cast<HINSTANCE>(shellAnswer);
     };
     return environment;
 }
 
-testing::AssertionResult ParseXml(const std::string& bytes, pugi::xml_document& document)
-{
+testing::AssertionResult ParseXml(const std::string& bytes, pugi::xml_document& document) {
     const pugi::xml_parse_result parsed =
         document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
-        return testing::AssertionFailure() << "not well-formed at offset " << parsed.offset << ": "
-                                           << parsed.description();
+        return testing::AssertionFailure()
+               << "not well-formed at offset " << parsed.offset << ": " << parsed.description();
     }
     return testing::AssertionSuccess();
 }
 
-TemporaryFolderOverride::TemporaryFolderOverride()
-{
+TemporaryFolderOverride::TemporaryFolderOverride() {
     wchar_t previous[MAX_PATH];
     const DWORD length = GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
-    if (length > 0 && length < MAX_PATH)
-        previous_ = previous;
+    if (length > 0 && length < MAX_PATH) previous_ = previous;
 }
 
-TemporaryFolderOverride::~TemporaryFolderOverride()
-{
+TemporaryFolderOverride::~TemporaryFolderOverride() {
     SetEnvironmentVariableW(L"TMP", previous_.empty() ? nullptr : previous_.c_str());
 }
 
-void TemporaryFolderOverride::use(const std::wstring& folder) const
-{
+void TemporaryFolderOverride::use(const std::wstring& folder) const {
     SetEnvironmentVariableW(L"TMP", folder.c_str());
 }

@@ -12,21 +12,18 @@ namespace {
 
 using R = StyleSheetRefusal;
 
-std::string Sheet(const std::string& body, const std::string& prolog = "")
-{
+std::string Sheet(const std::string& body, const std::string& prolog = "") {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + prolog +
            "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\""
            " xmlns:ms=\"urn:schemas-microsoft-com:xslt\" xmlns:u=\"urn:user\">" +
            body + "</xsl:stylesheet>";
 }
 
-std::string Template(const std::string& body)
-{
+std::string Template(const std::string& body) {
     return Sheet("<xsl:template match=\"/\">" + body + "</xsl:template>");
 }
 
-TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes)
-{
+TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes) {
     const struct {
         const char* name;
         std::string text;
@@ -35,8 +32,7 @@ TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes)
         {"DTD with an entity", Sheet("", "<!DOCTYPE x [<!ENTITY f SYSTEM \"file:///c:/secret\">]>"), R::kDoctype},
         {"DTD before a comment", "<!DOCTYPE x><!--c--><x/>", R::kDoctype},
         {"script", Sheet("<ms:script language=\"JScript\">1</ms:script>"), R::kScript},
-        {"script, own prefix",
-         Sheet("<q:script xmlns:q=\"urn:schemas-microsoft-com:xslt\"/>"), R::kScript},
+        {"script, own prefix", Sheet("<q:script xmlns:q=\"urn:schemas-microsoft-com:xslt\"/>"), R::kScript},
         {"script of another namespace", Sheet("<u:script/>"), R::kNone},
         {"import", Sheet("<xsl:import href=\"a.xsl\"/>"), R::kImportOrInclude},
         {"include, default namespace",
@@ -52,10 +48,8 @@ TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes)
          R::kDocumentFunction},
         {"document() as a character reference", Template("<xsl:value-of select=\"&#100;ocument('x')\"/>"),
          R::kDocumentFunction},
-        {"document() in an attribute value template", Template("<a href=\"{document('x')}\"/>"),
-         R::kDocumentFunction},
-        {"brace in a quoted literal", Template("<a href=\"{concat('}', document('x'))}\"/>"),
-         R::kDocumentFunction},
+        {"document() in an attribute value template", Template("<a href=\"{document('x')}\"/>"), R::kDocumentFunction},
+        {"brace in a quoted literal", Template("<a href=\"{concat('}', document('x'))}\"/>"), R::kDocumentFunction},
         {"literal text of an attribute", Template("<a title=\"document (1) {{document(2)}}\"/>"), R::kNone},
         {"element named document", Template("<xsl:value-of select=\"document/title\"/><document/>"), R::kNone},
         {"text", Template("document('x')"), R::kNone},
@@ -67,8 +61,7 @@ TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes)
     }
 }
 
-TEST(StyleSheetCheck, ReadsTheEncodingTheFileDeclares)
-{
+TEST(StyleSheetCheck, ReadsTheEncodingTheFileDeclares) {
     // UTF-16 with its byte-order mark, as an editor may save it.
     const std::string utf8 = Sheet("", "<!DOCTYPE x>");
     std::string utf16 = "\xFF\xFE";
@@ -82,12 +75,11 @@ TEST(StyleSheetCheck, ReadsTheEncodingTheFileDeclares)
     EXPECT_EQ(CheckStyleSheetText(text), R::kScript);
 }
 
-TEST(StyleSheetCheck, PassesTheDefaultStyleSheet)
-{
+TEST(StyleSheetCheck, PassesTheDefaultStyleSheet) {
     std::ifstream in("Report.xsl", std::ios::binary);
     ASSERT_TRUE(in) << "Report.xsl is not beside the test program";
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_EQ(CheckStyleSheetBytes(text.data(), text.size()), R::kNone);
 }
 
-} // namespace
+}  // namespace

@@ -18,13 +18,10 @@ struct FormatCase {
     const wchar_t* text;
 };
 
-TEST(FormatAnalyseTime, WritesTwoDigitFieldsAndTwoBlanks)
-{
+TEST(FormatAnalyseTime, WritesTwoDigitFieldsAndTwoBlanks) {
     const FormatCase cases[] = {
-        {{2025, 2, 7, 14, 5}, L"07.02.25  14:05"},
-        {{2000, 12, 31, 23, 59}, L"31.12.00  23:59"},
-        {{1999, 1, 1, 0, 0}, L"01.01.99  00:00"},
-        {{2105, 10, 9, 9, 7}, L"09.10.05  09:07"},
+        {{2025, 2, 7, 14, 5}, L"07.02.25  14:05"}, {{2000, 12, 31, 23, 59}, L"31.12.00  23:59"},
+        {{1999, 1, 1, 0, 0}, L"01.01.99  00:00"},  {{2105, 10, 9, 9, 7}, L"09.10.05  09:07"},
         {{1601, 1, 1, 0, 0}, L"01.01.01  00:00"},
     };
     for (const FormatCase& c : cases) {
@@ -36,8 +33,7 @@ TEST(FormatAnalyseTime, WritesTwoDigitFieldsAndTwoBlanks)
 // machine's, so they run only where it is UTC.
 class LocalClock : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
 #ifdef _WIN32
         TIME_ZONE_INFORMATION zone;
         const DWORD id = GetTimeZoneInformation(&zone);
@@ -56,8 +52,7 @@ struct MomentCase {
     const wchar_t* text;
 };
 
-TEST_F(LocalClock, ConvertsSecondsSince1970)
-{
+TEST_F(LocalClock, ConvertsSecondsSince1970) {
     const int64_t max = std::numeric_limits<int64_t>::max();
     const int64_t min = std::numeric_limits<int64_t>::min();
     const MomentCase cases[] = {
@@ -82,8 +77,7 @@ TEST_F(LocalClock, ConvertsSecondsSince1970)
 }
 
 #ifndef _WIN32
-TEST_F(LocalClock, FollowsTheLocalZone)
-{
+TEST_F(LocalClock, FollowsTheLocalZone) {
     setenv("TZ", "MSK-3", 1);
     EXPECT_EQ(AnalyseTimeText(1738937100), L"07.02.25  17:05");
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
@@ -92,4 +86,4 @@ TEST_F(LocalClock, FollowsTheLocalZone)
 }
 #endif
 
-} // namespace
+}  // namespace

@@ -10,8 +10,7 @@
 
 namespace {
 
-std::wstring Take(BSTR text)
-{
+std::wstring Take(BSTR text) {
     std::wstring result(text, SysStringLen(text));
     SysFreeString(text);
     return result;
@@ -19,21 +18,18 @@ std::wstring Take(BSTR text)
 
 class XMLWrapperTest : public ComTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ComTest::SetUp();
         ASSERT_EQ(CreateDomDocument(xml.doc), S_OK);
     }
 
-    std::wstring Xml() const
-    {
+    std::wstring Xml() const {
         BSTR text = nullptr;
         EXPECT_EQ(xml.doc->get_xml(&text), S_OK);
         return Take(text);
     }
 
-    std::wstring Text(IXMLDOMElement* element) const
-    {
+    std::wstring Text(IXMLDOMElement* element) const {
         BSTR text = nullptr;
         EXPECT_EQ(element->get_text(&text), S_OK);
         return Take(text);
@@ -43,8 +39,7 @@ protected:
 };
 
 template <class Operation>
-void ExpectComError(Operation operation, HRESULT hr, const IID& iid)
-{
+void ExpectComError(Operation operation, HRESULT hr, const IID& iid) {
     try {
         operation();
         ADD_FAILURE() << "no COM error raised";
@@ -54,8 +49,7 @@ void ExpectComError(Operation operation, HRESULT hr, const IID& iid)
     }
 }
 
-TEST_F(XMLWrapperTest, RaisesEPointerWithTheInterfaceOfTheMissingObject)
-{
+TEST_F(XMLWrapperTest, RaisesEPointerWithTheInterfaceOfTheMissingObject) {
     XMLWrapper empty;
     ExpectComError([&] { empty.InitDocument(); }, E_POINTER, IID_IXMLDOMDocument);
     ExpectComError([&] { empty.AddElement(nullptr, L"files"); }, E_POINTER, IID_IXMLDOMDocument);
@@ -72,8 +66,7 @@ TEST_F(XMLWrapperTest, RaisesEPointerWithTheInterfaceOfTheMissingObject)
     EXPECT_EQ(HresultText(static_cast<HRESULT>(0xC00CE556)), L"0xC00CE556");
 }
 
-TEST_F(XMLWrapperTest, BuildsElementsThatKeepTheirValuesAsText)
-{
+TEST_F(XMLWrapperTest, BuildsElementsThatKeepTheirValuesAsText) {
     ASSERT_TRUE(xml.InitDocument());
     ASSERT_TRUE(xml.root);
     BSTR name = nullptr;
@@ -107,4 +100,4 @@ TEST_F(XMLWrapperTest, BuildsElementsThatKeepTheirValuesAsText)
     EXPECT_NE(Xml().find(L"&lt;script&gt;"), std::wstring::npos);
 }
 
-} // namespace
+}  // namespace

@@ -36,7 +36,9 @@ std::wstring Text(std::vector<BYTE>& resource, const std::wstring& block, const 
 }
 
 // The ASCII texts of this test (file and value names) for failure messages.
-std::string Ascii(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+std::string Ascii(const wchar_t* text) {
+    return std::string(text, text + wcslen(text));
+}
 
 struct ModuleVersion {
     const wchar_t* file;
@@ -50,8 +52,7 @@ const ModuleVersion kModules[] = {
     {L"talvex7.dll", 0x0419, L"041904b0",
      L"Расчёт-462 ЗЮЛК-04-04 Нарвелин: определение содержания воды в трансформаторном масле", L"talvex7"},
     {L"talvex7ENU.dll", 0x0409, L"040904b0",
-     L"Calculation-462 ZYuLK-04-04 Narvelin: water content of transformer oil, English language module",
-     L"talvex7ENU"},
+     L"Calculation-462 ZYuLK-04-04 Narvelin: water content of transformer oil, English language module", L"talvex7ENU"},
 };
 
 class VersionResource : public testing::TestWithParam<ModuleVersion> {

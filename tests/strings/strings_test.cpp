@@ -12,8 +12,7 @@
 namespace {
 
 // The argument numbers a text takes ("%1", "%2").
-std::multiset<wchar_t> Placeholders(std::wstring_view text)
-{
+std::multiset<wchar_t> Placeholders(std::wstring_view text) {
     std::multiset<wchar_t> numbers;
     for (std::size_t at = text.find(L'%'); at != std::wstring_view::npos && at + 1 < text.size();
          at = text.find(L'%', at + 1))
@@ -21,8 +20,7 @@ std::multiset<wchar_t> Placeholders(std::wstring_view text)
     return numbers;
 }
 
-TEST(TextLists, BuiltInTableIsTheRussianList)
-{
+TEST(TextLists, BuiltInTableIsTheRussianList) {
     EXPECT_EQ(RussianTexts().size(), kRussianEntries) << "an id is given twice";
     for (const auto& [id, text] : RussianTexts()) {
         EXPECT_FALSE(text.empty()) << id;
@@ -32,8 +30,7 @@ TEST(TextLists, BuiltInTableIsTheRussianList)
     EXPECT_TRUE(BuiltInText(1).empty());
 }
 
-TEST(TextLists, EnglishTranslatesEveryRussianTextWithTheSameValues)
-{
+TEST(TextLists, EnglishTranslatesEveryRussianTextWithTheSameValues) {
     EXPECT_EQ(EnglishTexts().size(), kEnglishEntries) << "an id is given twice";
     for (const auto& [id, text] : RussianTexts()) {
         const auto english = EnglishTexts().find(id);
@@ -44,8 +41,7 @@ TEST(TextLists, EnglishTranslatesEveryRussianTextWithTheSameValues)
     EXPECT_EQ(EnglishTexts().size(), RussianTexts().size());
 }
 
-TEST(FormatText, PutsEachArgumentInItsPlaceOnce)
-{
+TEST(FormatText, PutsEachArgumentInItsPlaceOnce) {
     const struct {
         std::wstring_view pattern;
         std::initializer_list<std::wstring_view> arguments;
@@ -57,8 +53,7 @@ TEST(FormatText, PutsEachArgumentInItsPlaceOnce)
         {L"100% and %3 and a last %", {L"a"}, L"100% and %3 and a last %"},
         {L"%1", {L""}, L""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatText(c.pattern, c.arguments), c.expected);
+    for (const auto& c : cases) EXPECT_EQ(FormatText(c.pattern, c.arguments), c.expected);
 }
 
-} // namespace
+}  // namespace

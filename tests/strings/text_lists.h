@@ -12,11 +12,9 @@
 using TextList = std::map<unsigned, std::wstring>;
 
 // A list as the string tables are made from it; an id given twice is kept once (the lists' test counts them).
-inline TextList MakeTextList(std::initializer_list<std::pair<unsigned, const wchar_t*>> entries)
-{
+inline TextList MakeTextList(std::initializer_list<std::pair<unsigned, const wchar_t*>> entries) {
     TextList list;
-    for (const auto& [id, text] : entries)
-        list.emplace(id, text);
+    for (const auto& [id, text] : entries) list.emplace(id, text);
     return list;
 }
 
@@ -31,16 +29,14 @@ inline constexpr std::size_t kEnglishEntries = 0
 #undef TALVEX_STRING
 
 #define TALVEX_STRING(id, text) {id, L"" text},
-inline const TextList& RussianTexts()
-{
+inline const TextList& RussianTexts() {
     static const TextList list = MakeTextList({
 #include "strings/strings_ru.inc"
     });
     return list;
 }
 
-inline const TextList& EnglishTexts()
-{
+inline const TextList& EnglishTexts() {
     static const TextList list = MakeTextList({
 #include "strings/strings_en.inc"
     });

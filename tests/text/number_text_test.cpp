@@ -28,8 +28,7 @@ struct Written {
     const char* general17;
 };
 
-TEST(NumberText, WritesAsPrintfWouldAndSpecialValuesOurWay)
-{
+TEST(NumberText, WritesAsPrintfWouldAndSpecialValuesOurWay) {
     const Written table[] = {
         {0.0, L"0.000", L"0.000000", L"0", L"0", "0"},
         {-0.0, L"-0.000", L"-0.000000", L"-0", L"-0", "-0"},
@@ -106,15 +105,13 @@ TEST(NumberText, WritesAsPrintfWouldAndSpecialValuesOurWay)
 
 #ifndef _WIN32
 // glibc's printf is correctly rounded and C99 in its spelling: it must agree on any finite value.
-TEST(NumberText, AgreesWithGlibcOnRandomBits)
-{
+TEST(NumberText, AgreesWithGlibcOnRandomBits) {
     std::mt19937_64 random(12345);
     for (int i = 0; i < 200000; ++i) {
         const uint64_t bits = random();
         double value;
         std::memcpy(&value, &bits, sizeof value);
-        if (!std::isfinite(value))
-            continue;
+        if (!std::isfinite(value)) continue;
         char expected[64];
         std::snprintf(expected, sizeof expected, "%.17g", value);
         ASSERT_EQ(FormatDouble17g(value), expected) << "bits " << bits;
@@ -130,8 +127,7 @@ struct Read {
     double value;  // NaN: a NaN is expected
 };
 
-TEST(NumberText, ReadsTheLongestNumberAtTheStartAsScanfDoes)
-{
+TEST(NumberText, ReadsTheLongestNumberAtTheStartAsScanfDoes) {
     const Read table[] = {
         {L"12.5", 12.5},
         {L"  \t\r\n12.5", 12.5},
@@ -179,8 +175,7 @@ TEST(NumberText, ReadsTheLongestNumberAtTheStartAsScanfDoes)
     }
 }
 
-TEST(NumberText, UnderflowGivesZeroOfTheNumbersSign)
-{
+TEST(NumberText, UnderflowGivesZeroOfTheNumbersSign) {
     const wchar_t* const tiny[] = {L"1e-400", L"1234e-330", L"0.0001e-320", L"1e-99999999999999999999"};
     for (const wchar_t* text : tiny) {
         std::optional<double> read = ParseNumber(text);
@@ -193,16 +188,14 @@ TEST(NumberText, UnderflowGivesZeroOfTheNumbersSign)
     EXPECT_TRUE(std::signbit(*negative));
 }
 
-TEST(NumberText, RefusesTextWithoutANumberAtTheStart)
-{
-    const wchar_t* const refused[] = {L"", L"   ", L"abc", L".", L"-", L"+", L"+-1", L"--1", L"e5", L"x1",
-                                      L"١٢", L"１２", L"in", L"na"};
+TEST(NumberText, RefusesTextWithoutANumberAtTheStart) {
+    const wchar_t* const refused[] = {L"",    L"   ", L"abc", L".",  L"-",    L"+",  L"+-1",
+                                      L"--1", L"e5",  L"x1",  L"١٢", L"１２", L"in", L"na"};
     for (const wchar_t* text : refused)
         EXPECT_FALSE(ParseNumber(text).has_value()) << testing::PrintToString(std::wstring(text));
 }
 
-TEST(NumberText, ShownNumbersReadBackToTheSameText)
-{
+TEST(NumberText, ShownNumbersReadBackToTheSameText) {
     const double values[] = {0.1, 1.0 / 3, 2.0 / 3, 1e-300, 123456.789, -9.87654321e12, 5e-324, kInf, -kInf};
     for (double value : values) {
         std::wstring shown = FormatGeneral(value, 15);
@@ -215,4 +208,4 @@ TEST(NumberText, ShownNumbersReadBackToTheSameText)
     EXPECT_TRUE(std::isnan(*ParseNumber(FormatGeneral(kNaN, 15))));
 }
 
-} // namespace
+}  // namespace

@@ -14,8 +14,7 @@ struct Encoded {
     std::string bytes;
 };
 
-TEST(Utf8Text, WritesEachCharacterAndReadsItBack)
-{
+TEST(Utf8Text, WritesEachCharacterAndReadsItBack) {
     const Encoded table[] = {
         {L"", ""},
         {L"plain / text", "plain / text"},
@@ -44,21 +43,23 @@ TEST(Utf8Text, WritesEachCharacterAndReadsItBack)
     }
 }
 
-TEST(Utf8Text, EachByteThatStartsNoSequenceReadsAsReplacement)
-{
+TEST(Utf8Text, EachByteThatStartsNoSequenceReadsAsReplacement) {
     const Encoded table[] = {
         {L"\xFFFD", "\x80"},
-        {L"a\xFFFD" L"b", "a\xBF" "b"},
-        {L"\xFFFD\xFFFD", "\xC0\x80"},               // overlong zero
-        {L"\xFFFD\xFFFD\xFFFD", "\xE0\x9F\xBF"},     // overlong U+07FF
+        {L"a\xFFFD"
+         L"b",
+         "a\xBF"
+         "b"},
+        {L"\xFFFD\xFFFD", "\xC0\x80"},            // overlong zero
+        {L"\xFFFD\xFFFD\xFFFD", "\xE0\x9F\xBF"},  // overlong U+07FF
         {L"\xFFFD\xFFFD\xFFFD\xFFFD", "\xF0\x8F\xBF\xBF"},
         {L"\xFFFD\xFFFD\xFFFD\xFFFD", "\xF4\x90\x80\x80"},  // beyond U+10FFFF
         {L"\xFFFD\xFFFD", "\xF5\x80"},
         {L"\xFFFD", "\xFF"},
-        {L"\xFFFD", "\xD0"},                         // cut at the end
+        {L"\xFFFD", "\xD0"},  // cut at the end
         {L"\xFFFDx", "\xD0x"},
         {L"\xFFFD\xFFFD", "\xE2\x82"},
-        {L"\xFFFD\x430", "\xE2\xD0\xB0"},            // a new sequence inside a cut one
+        {L"\xFFFD\x430", "\xE2\xD0\xB0"},  // a new sequence inside a cut one
     };
     for (const Encoded& row : table) {
         SCOPED_TRACE(testing::PrintToString(row.bytes));
@@ -67,8 +68,7 @@ TEST(Utf8Text, EachByteThatStartsNoSequenceReadsAsReplacement)
     }
 }
 
-TEST(Utf8Text, EveryTextSurvivesTheRoundTrip)
-{
+TEST(Utf8Text, EveryTextSurvivesTheRoundTrip) {
     for (uint32_t unit = 0; unit <= 0xFFFF; ++unit) {
         const std::wstring text{wchar_t(unit), L'.'};
         ASSERT_EQ(WideFromUtf8(Utf8FromWide(text)), text) << unit;
@@ -77,8 +77,7 @@ TEST(Utf8Text, EveryTextSurvivesTheRoundTrip)
     std::uniform_int_distribution<int> units(0xD7F0, 0xE010);
     for (int round = 0; round < 2000; ++round) {
         std::wstring text;
-        for (int i = 0; i < 6; ++i)
-            text.push_back(static_cast<wchar_t>(units(random)));
+        for (int i = 0; i < 6; ++i) text.push_back(static_cast<wchar_t>(units(random)));
         const std::string bytes = Utf8FromWide(text);
         const std::optional<std::wstring> back = WideFromStrictUtf8(bytes);
         ASSERT_TRUE(back.has_value());
@@ -90,4 +89,4 @@ TEST(Utf8Text, EveryTextSurvivesTheRoundTrip)
     }
 }
 
-} // namespace
+}  // namespace

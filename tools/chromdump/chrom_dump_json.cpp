@@ -5,8 +5,7 @@
 
 namespace {
 
-void WriteColumn(JsonWriter& json, const ColumnRecord& column)
-{
+void WriteColumn(JsonWriter& json, const ColumnRecord& column) {
     json.BeginObject();
     json.Key("channel"), json.Int(column.channel);
     json.Key("name"), json.String(column.name);
@@ -26,8 +25,7 @@ void WriteColumn(JsonWriter& json, const ColumnRecord& column)
     json.EndObject();
 }
 
-void WriteExtra(JsonWriter& json, const ExtraItem& extra)
-{
+void WriteExtra(JsonWriter& json, const ExtraItem& extra) {
     json.BeginObject();
     json.Key("name"), json.String(extra.name);
     json.Key("title"), json.String(extra.title);
@@ -35,8 +33,7 @@ void WriteExtra(JsonWriter& json, const ExtraItem& extra)
     json.EndObject();
 }
 
-void WritePassport(JsonWriter& json, const Passport& passport)
-{
+void WritePassport(JsonWriter& json, const Passport& passport) {
     json.BeginObject();
     json.Key("path"), json.String(passport.path);
     json.Key("assayid"), json.String(passport.assayid);
@@ -50,18 +47,15 @@ void WritePassport(JsonWriter& json, const Passport& passport)
     json.Key("defect"), json.Bool(passport.defect);
     json.Key("mixture"), json.String(passport.mixture);
     json.Key("columns"), json.BeginArray();
-    for (const ColumnRecord& column : passport.columns)
-        WriteColumn(json, column);
+    for (const ColumnRecord& column : passport.columns) WriteColumn(json, column);
     json.EndArray();
     json.Key("extras"), json.BeginArray();
-    for (const ExtraItem& extra : passport.extras)
-        WriteExtra(json, extra);
+    for (const ExtraItem& extra : passport.extras) WriteExtra(json, extra);
     json.EndArray();
     json.EndObject();
 }
 
-void WriteItem(JsonWriter& json, const PeakTableItem& item)
-{
+void WriteItem(JsonWriter& json, const PeakTableItem& item) {
     json.BeginObject();
     json.Key("front"), json.Double(item.front);
     json.Key("back"), json.Double(item.back);
@@ -80,38 +74,33 @@ void WriteItem(JsonWriter& json, const PeakTableItem& item)
     json.EndObject();
 }
 
-void WriteChannel(JsonWriter& json, const ChannelRecord& channel, bool withSamples)
-{
+void WriteChannel(JsonWriter& json, const ChannelRecord& channel, bool withSamples) {
     json.BeginObject();
     json.Key("number"), json.UInt(channel.number);
     json.Key("count"), json.UInt(channel.samples.size());
     json.Key("blockValueA"), json.Double(channel.blockValueA);
     json.Key("blockValueB"), json.Double(channel.blockValueB);
     json.Key("table"), json.BeginArray();
-    for (const PeakTableItem& item : channel.table)
-        WriteItem(json, item);
+    for (const PeakTableItem& item : channel.table) WriteItem(json, item);
     json.EndArray();
     if (withSamples) {
         json.Key("samples"), json.BeginArray();
-        for (float sample : channel.samples)
-            json.Double(sample);
+        for (float sample : channel.samples) json.Double(sample);
         json.EndArray();
     }
     json.EndObject();
 }
 
-} // namespace
+}  // namespace
 
-std::string ChromDumpJson(int32_t result, const CVeltroxFile4& file, bool withSamples)
-{
+std::string ChromDumpJson(int32_t result, const CVeltroxFile4& file, bool withSamples) {
     JsonWriter json;
     json.BeginObject();
     json.Key("result"), json.Int(result);
     json.Key("version"), json.UInt(file.version);
     json.Key("passport"), WritePassport(json, file.passport);
     json.Key("channels"), json.BeginArray();
-    for (const ChannelRecord& channel : file.channels)
-        WriteChannel(json, channel, withSamples);
+    for (const ChannelRecord& channel : file.channels) WriteChannel(json, channel, withSamples);
     json.EndArray();
     json.EndObject();
     return json.Text();

@@ -21,14 +21,12 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-void WriteOut(std::FILE* stream, const std::string& bytes)
-{
+void WriteOut(std::FILE* stream, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
     std::fflush(stream);
 }
 
-int Run(int argc, const std::wstring* args)
-{
+int Run(int argc, const std::wstring* args) {
     const wchar_t* path = nullptr;
     bool withSamples = false;
     for (int i = 1; i < argc; ++i) {
@@ -51,8 +49,7 @@ int Run(int argc, const std::wstring* args)
     return 0;
 }
 
-int RunGuarded(int argc, const std::wstring* args)
-{
+int RunGuarded(int argc, const std::wstring* args) {
     try {
         return Run(argc, args);
     } catch (const std::exception& error) {
@@ -61,22 +58,19 @@ int RunGuarded(int argc, const std::wstring* args)
     }
 }
 
-} // namespace
+}  // namespace
 
 #ifdef _WIN32
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
     // The same bytes as natively: no CR inserted before the line end.
     _setmode(_fileno(stdout), _O_BINARY);
     std::vector<std::wstring> args(argv, argv + argc);
     return RunGuarded(argc, args.data());
 }
 #else
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::wstring> args;
-    for (int i = 0; i < argc; ++i)
-        args.push_back(WideFromUtf8(argv[i]));
+    for (int i = 0; i < argc; ++i) args.push_back(WideFromUtf8(argv[i]));
     return RunGuarded(argc, args.data());
 }
 #endif

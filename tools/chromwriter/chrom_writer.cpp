@@ -9,8 +9,7 @@
 namespace {
 
 template <typename T>
-void AppendField(std::string& out, T value)
-{
+void AppendField(std::string& out, T value) {
     char bytes[sizeof value];
     std::memcpy(bytes, &value, sizeof value);
     out.append(bytes, sizeof value);
@@ -18,16 +17,24 @@ void AppendField(std::string& out, T value)
 
 // Attribute text: the five markup characters as entities and control characters as character references,
 // so that a tab or line end comes back as it was instead of as a blank.
-std::string EscapedUtf8(std::wstring_view text)
-{
+std::string EscapedUtf8(std::wstring_view text) {
     std::string out;
     ForEachCodePoint(text, [&out](uint32_t codePoint) {
         switch (codePoint) {
-        case '&': out += "&amp;"; return;
-        case '<': out += "&lt;"; return;
-        case '>': out += "&gt;"; return;
-        case '"': out += "&quot;"; return;
-        default: break;
+        case '&':
+            out += "&amp;";
+            return;
+        case '<':
+            out += "&lt;";
+            return;
+        case '>':
+            out += "&gt;";
+            return;
+        case '"':
+            out += "&quot;";
+            return;
+        default:
+            break;
         }
         if (codePoint < 0x20)
             out += "&#" + std::to_string(codePoint) + ";";
@@ -40,21 +47,18 @@ std::string EscapedUtf8(std::wstring_view text)
 // The document's elements, one a line, indented by depth.
 class XmlOut {
 public:
-    void Open(std::string_view name, std::string_view attributes = {})
-    {
+    void Open(std::string_view name, std::string_view attributes = {}) {
         Indent();
         // Appended piece by piece: "<" + std::string(...) trips GCC 12's -Wrestrict at -O2 (a false alarm).
         text_.append("<").append(name).append(attributes).append(">\n");
         ++depth_;
     }
-    void Close(std::string_view name)
-    {
+    void Close(std::string_view name) {
         --depth_;
         Indent();
         text_.append("</").append(name).append(">\n");
     }
-    void Value(std::string_view name, const std::string& value)
-    {
+    void Value(std::string_view name, const std::string& value) {
         Indent();
         text_.append("<").append(name).append(" value=\"").append(value).append("\"/>\n");
     }
@@ -62,8 +66,7 @@ public:
     void Number(std::string_view name, double value) { Value(name, FormatDouble17g(value)); }
     void Integer(std::string_view name, int64_t value) { Value(name, std::to_string(value)); }
     void Boolean(std::string_view name, bool value) { Value(name, value ? "true" : "false"); }
-    void Raw(const std::string& line)
-    {
+    void Raw(const std::string& line) {
         Indent();
         text_ += line + "\n";
     }
@@ -76,8 +79,7 @@ private:
     int depth_ = 0;
 };
 
-void WriteColumn(XmlOut& xml, const ColumnRecord& column)
-{
+void WriteColumn(XmlOut& xml, const ColumnRecord& column) {
     xml.Open("column");
     xml.Integer("channel", column.channel);
     xml.Text("name", column.name);
@@ -97,8 +99,7 @@ void WriteColumn(XmlOut& xml, const ColumnRecord& column)
     xml.Close("column");
 }
 
-void WriteExtra(XmlOut& xml, const ExtraItem& extra)
-{
+void WriteExtra(XmlOut& xml, const ExtraItem& extra) {
     if (extra.name.empty()) {
         xml.Raw("<![CDATA[]]>");
         return;
@@ -109,8 +110,7 @@ void WriteExtra(XmlOut& xml, const ExtraItem& extra)
     xml.Raw(element);
 }
 
-void WritePassport(XmlOut& xml, const Passport& passport)
-{
+void WritePassport(XmlOut& xml, const Passport& passport) {
     xml.Open("passport", " version=\"1\"");
     xml.Text("assayid", passport.assayid);
     xml.Text("series", passport.series);
@@ -122,15 +122,12 @@ void WritePassport(XmlOut& xml, const Passport& passport)
     xml.Integer("date", passport.date);
     xml.Boolean("defect", passport.defect);
     xml.Text("mixture", passport.mixture);
-    for (const ColumnRecord& column : passport.columns)
-        WriteColumn(xml, column);
-    for (const ExtraItem& extra : passport.extras)
-        WriteExtra(xml, extra);
+    for (const ColumnRecord& column : passport.columns) WriteColumn(xml, column);
+    for (const ExtraItem& extra : passport.extras) WriteExtra(xml, extra);
     xml.Close("passport");
 }
 
-void WriteItem(XmlOut& xml, const PeakTableItem& item)
-{
+void WriteItem(XmlOut& xml, const PeakTableItem& item) {
     xml.Open("item");
     xml.Number("front", item.front);
     xml.Number("back", item.back);
@@ -149,25 +146,22 @@ void WriteItem(XmlOut& xml, const PeakTableItem& item)
     xml.Close("item");
 }
 
-void WriteChannels(XmlOut& xml, const std::vector<ChannelRecord>& channels)
-{
+void WriteChannels(XmlOut& xml, const std::vector<ChannelRecord>& channels) {
     xml.Open("channels", " version=\"1\"");
     for (const ChannelRecord& channel : channels) {
         xml.Open("channel");
         xml.Integer("number", channel.number);
         xml.Open("table");
-        for (const PeakTableItem& item : channel.table)
-            WriteItem(xml, item);
+        for (const PeakTableItem& item : channel.table) WriteItem(xml, item);
         xml.Close("table");
         xml.Close("channel");
     }
     xml.Close("channels");
 }
 
-} // namespace
+}  // namespace
 
-std::string WriteChromHeader(uint8_t version, uint64_t documentOffset)
-{
+std::string WriteChromHeader(uint8_t version, uint64_t documentOffset) {
     std::string out = "STG";
     out += static_cast<char>(version);
     AppendField<uint32_t>(out, 0);
@@ -175,25 +169,21 @@ std::string WriteChromHeader(uint8_t version, uint64_t documentOffset)
     return out;
 }
 
-std::string WriteChannelBlock(const ChannelRecord& channel)
-{
+std::string WriteChannelBlock(const ChannelRecord& channel) {
     return WriteChannelBlock(channel, channel.samples.size());
 }
 
-std::string WriteChannelBlock(const ChannelRecord& channel, uint64_t storedCount)
-{
+std::string WriteChannelBlock(const ChannelRecord& channel, uint64_t storedCount) {
     std::string out(8, '\0');
     out[0] = static_cast<char>(channel.number & 0xFF);
     AppendField(out, channel.blockValueA);
     AppendField(out, channel.blockValueB);
     AppendField(out, storedCount);
-    for (float sample : channel.samples)
-        AppendField(out, sample);
+    for (float sample : channel.samples) AppendField(out, sample);
     return out;
 }
 
-std::string WriteChromDocument(const Passport& passport, const std::vector<ChannelRecord>& channels)
-{
+std::string WriteChromDocument(const Passport& passport, const std::vector<ChannelRecord>& channels) {
     XmlOut xml;
     xml.Open("root", " version=\"1\"");
     WritePassport(xml, passport);
@@ -202,18 +192,15 @@ std::string WriteChromDocument(const Passport& passport, const std::vector<Chann
     return std::move(xml.Result());
 }
 
-std::string WriteChromFile(const ChromFileSpec& spec)
-{
+std::string WriteChromFile(const ChromFileSpec& spec) {
     std::string blocks;
-    for (const ChannelRecord& channel : spec.channels)
-        blocks += WriteChannelBlock(channel);
+    for (const ChannelRecord& channel : spec.channels) blocks += WriteChannelBlock(channel);
     const uint64_t offset = spec.documentOffset.value_or(16 + blocks.size());
     return WriteChromHeader(spec.version, offset) + blocks +
            (spec.document ? *spec.document : WriteChromDocument(spec.passport, spec.channels));
 }
 
-bool SaveBytes(const std::filesystem::path& path, const std::string& bytes)
-{
+bool SaveBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();

@@ -41,9 +41,8 @@ void UseBinaryOutput();
 #else
 #define TALVEX_TOOL_ENTRY int main(int argc, char** argv)
 #endif
-#define TALVEX_TOOL_MAIN(tool, body)                                                                           \
-    TALVEX_TOOL_ENTRY                                                                                          \
-    {                                                                                                          \
-        UseBinaryOutput();                                                                                     \
-        return RunTool(tool, ToolArguments(argc, argv), body);                                                 \
+#define TALVEX_TOOL_MAIN(tool, body)                           \
+    TALVEX_TOOL_ENTRY {                                        \
+        UseBinaryOutput();                                     \
+        return RunTool(tool, ToolArguments(argc, argv), body); \
     }

@@ -23,20 +23,17 @@ constexpr double kWaterSigma = 2.1;
 constexpr double kSecondDelay = 3.2;
 constexpr double kSecondScale = 0.45;
 
-bool IsCalibration(DemoRole role)
-{
+bool IsCalibration(DemoRole role) {
     return role != DemoRole::DriedAnalysis && role != DemoRole::Sample;
 }
 
-std::wstring AssayGuid(int32_t id)
-{
+std::wstring AssayGuid(int32_t id) {
     std::wstring digits = std::to_wstring(static_cast<uint32_t>(id));
     digits.insert(0, 12 - std::min<std::size_t>(12, digits.size()), L'0');
     return L"{A55A0000-0000-4000-8000-" + digits + L"}";
 }
 
-SyntheticChromatogram Chromatogram(const DemoAssay& assay, const DemoFiles& files, const std::wstring& stored)
-{
+SyntheticChromatogram Chromatogram(const DemoAssay& assay, const DemoFiles& files, const std::wstring& stored) {
     SyntheticChromatogram chromatogram;
     Passport& passport = chromatogram.passport;
     passport.path = stored;
@@ -58,8 +55,7 @@ SyntheticChromatogram Chromatogram(const DemoAssay& assay, const DemoFiles& file
     return chromatogram;
 }
 
-HostAssay Row(const DemoAssay& assay, const std::wstring& stored, bool foreignPeak)
-{
+HostAssay Row(const DemoAssay& assay, const std::wstring& stored, bool foreignPeak) {
     HostAssay row;
     row.id = assay.id;
     row.date = assay.date;
@@ -81,20 +77,17 @@ HostAssay Row(const DemoAssay& assay, const std::wstring& stored, bool foreignPe
     return row;
 }
 
-} // namespace
+}  // namespace
 
-std::wstring StoredPath(const std::wstring& storedFolder, const std::wstring& fileName)
-{
-    if (storedFolder.empty())
-        return fileName;
-    const bool windows = storedFolder.find(L'\\') != std::wstring::npos ||
-                         (storedFolder.size() >= 2 && storedFolder[1] == L':');
+std::wstring StoredPath(const std::wstring& storedFolder, const std::wstring& fileName) {
+    if (storedFolder.empty()) return fileName;
+    const bool windows =
+        storedFolder.find(L'\\') != std::wstring::npos || (storedFolder.size() >= 2 && storedFolder[1] == L':');
     const wchar_t separator = windows ? L'\\' : L'/';
     return storedFolder.back() == separator ? storedFolder + fileName : storedFolder + separator + fileName;
 }
 
-void WriteDemo(const DemoDetermination& determination, const DemoFiles& files)
-{
+void WriteDemo(const DemoDetermination& determination, const DemoFiles& files) {
     std::filesystem::create_directories(files.folder);
     std::vector<HostAssay> rows;
     for (const DemoAssay& assay : determination.assays) {

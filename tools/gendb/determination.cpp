@@ -17,21 +17,17 @@ constexpr int64_t kFirstDate = 1772440200;
 constexpr int64_t kDateStep = 25 * 60;
 
 // Heights as the host stores them: four decimals.
-double Rounded(double value)
-{
+double Rounded(double value) {
     return std::nearbyint(value * 10000.0) / 10000.0;
 }
 
 class Planner {
 public:
     Planner(const DemoOptions& options, DemoDetermination& determination)
-        : options_(options), determination_(determination), jitter_(options.seed ^ 0x5DEECE66Dull)
-    {
-    }
+        : options_(options), determination_(determination), jitter_(options.seed ^ 0x5DEECE66Dull) {}
 
     // Two injections around a mean: each within 1.5 % of it, so that their difference stays near 3 %.
-    void Pair(DemoRole role, const std::wstring& name, double mean, bool apart)
-    {
+    void Pair(DemoRole role, const std::wstring& name, double mean, bool apart) {
         const double first = Rounded(mean * (1.0 + 0.015 * jitter_.Uniform()));
         const double second = apart ? Rounded(first * (1.0 + options_.apartPercent / 100.0))
                                     : Rounded(mean * (1.0 + 0.015 * jitter_.Uniform()));
@@ -42,8 +38,7 @@ public:
     double Mass(double nominal) { return Rounded(nominal * (1.0 + 0.005 * jitter_.Uniform())); }
 
 private:
-    void Add(DemoRole role, std::wstring sample, double height)
-    {
+    void Add(DemoRole role, std::wstring sample, double height) {
         const auto index = static_cast<int32_t>(determination_.assays.size());
         determination_.assays.push_back(
             {options_.firstId + index, role, std::move(sample), kFirstDate + index * kDateStep, height});
@@ -54,10 +49,9 @@ private:
     SplitMix64 jitter_;
 };
 
-} // namespace
+}  // namespace
 
-DemoDetermination PlanDetermination(const DemoOptions& options)
-{
+DemoDetermination PlanDetermination(const DemoOptions& options) {
     DemoDetermination determination;
     Planner planner(options, determination);
     determination.m1 = planner.Mass(10.0);

@@ -17,15 +17,13 @@ struct RoleHeights {
 };
 
 // The calculation's error list line for a failed check (in the calculation's order), as the tools print it.
-std::wstring CheckFailed(std::size_t check)
-{
+std::wstring CheckFailed(std::size_t check) {
     return calcmessages::CheckFailedText(check, &BuiltInText);
 }
 
-} // namespace
+}  // namespace
 
-ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
-{
+ExpectedResult ComputeExpectedWater(const DemoDetermination& d) {
     const double water[4] = {0.998 / d.m1, 0.998 / d.m2, 1.996 / d.m3, 2.994 / d.m4};
 
     double driedSum = 0.0;
@@ -52,8 +50,7 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
         case DemoRole::Level4: {
             RoleHeights& level = levels[static_cast<int>(assay.role) - static_cast<int>(DemoRole::Level1)];
             level.count = level.count + 1;
-            if (level.count == 2)
-                level.difference = std::fabs(level.sum - h);
+            if (level.count == 2) level.difference = std::fabs(level.sum - h);
             level.sum = level.sum + h;
             break;
         }
@@ -61,8 +58,7 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
         case DemoRole::Sample: {
             RoleHeights& role = assay.role == DemoRole::Sample ? sample : driedAnalysis;
             role.count = role.count + 1;
-            if (role.count == 2)
-                role.difference = std::fabs(role.sum - h) / ((h + role.sum) * 0.5) * 100.0;
+            if (role.count == 2) role.difference = std::fabs(role.sum - h) / ((h + role.sum) * 0.5) * 100.0;
             role.sum = role.sum + h;
             break;
         }
@@ -80,21 +76,16 @@ ExpectedResult ComputeExpectedWater(const DemoDetermination& d)
 
     ExpectedResult result;
     for (int i = 0; i < 4; ++i) {
-        if (spread[i] > 10.0)
-            result.errors.push_back(CheckFailed(static_cast<std::size_t>(i)));
+        if (spread[i] > 10.0) result.errors.push_back(CheckFailed(static_cast<std::size_t>(i)));
     }
-    if ((driedMax - driedMin) / driedMean * 100.0 > 12.0)
-        result.errors.push_back(CheckFailed(4));
+    if ((driedMax - driedMin) / driedMean * 100.0 > 12.0) result.errors.push_back(CheckFailed(4));
     const double kMax = std::max({k[0], k[1], k[2], k[3]});
     const double kMin = std::min({k[0], k[1], k[2], k[3]});
-    if ((kMax - kMin) / kMean * 100.0 > 14.0)
-        result.errors.push_back(CheckFailed(5));
+    if ((kMax - kMin) / kMean * 100.0 > 14.0) result.errors.push_back(CheckFailed(5));
     // The analysis enters as the mean of its heights; a missing dried extractant subtracts nothing.
     const double driedAnalysisMean = driedAnalysis.count == 0 ? 0.0 : driedAnalysis.sum / driedAnalysis.count;
     result.water = ((kMean * d.portionMass) / d.sampleMass) * (sample.sum / sample.count - driedAnalysisMean);
-    if (driedAnalysis.difference > 10.0)
-        result.errors.push_back(CheckFailed(6));
-    if (sample.difference > 10.0)
-        result.errors.push_back(CheckFailed(7));
+    if (driedAnalysis.difference > 10.0) result.errors.push_back(CheckFailed(6));
+    if (sample.difference > 10.0) result.errors.push_back(CheckFailed(7));
     return result;
 }

@@ -29,13 +29,10 @@ struct Settings {
     std::filesystem::path expected;
 };
 
-std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
-{
-    const auto options = ParseOptions(args, {L"db", L"files", L"stored-folder", L"expected", L"apart-level",
-                                             L"apart", L"samples", L"seed", L"first-id",
-                                             L"foreign-peak"});
-    if (!options || !options->count(L"db") || !options->count(L"files"))
-        return std::nullopt;
+std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args) {
+    const auto options = ParseOptions(args, {L"db", L"files", L"stored-folder", L"expected", L"apart-level", L"apart",
+                                             L"samples", L"seed", L"first-id", L"foreign-peak"});
+    if (!options || !options->count(L"db") || !options->count(L"files")) return std::nullopt;
     Settings settings;
     settings.files.database = options->at(L"db");
     settings.files.folder = options->at(L"files");
@@ -46,8 +43,7 @@ std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
                             ? std::filesystem::path(options->at(L"expected"))
                             : std::filesystem::path(settings.files.database).replace_extension(".expected.json");
     const auto number = [&](const wchar_t* name, uint64_t fallback, uint64_t limit) -> std::optional<uint64_t> {
-        if (!options->count(name))
-            return fallback;
+        if (!options->count(name)) return fallback;
         const auto value = ParseUnsigned(options->at(name));
         return value && *value <= limit ? value : std::nullopt;
     };
@@ -57,8 +53,7 @@ std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
     const auto firstId = number(L"first-id", 1, 2000000000);
     const auto foreignPeak = number(L"foreign-peak", 0, 2000000000);
     const auto apart = options->count(L"apart") ? ParseDouble(options->at(L"apart")) : std::optional<double>(12.0);
-    if (!apartLevel || !samples || !seed || !firstId || !foreignPeak || !apart)
-        return std::nullopt;
+    if (!apartLevel || !samples || !seed || !firstId || !foreignPeak || !apart) return std::nullopt;
     settings.demo.apartLevel = static_cast<int>(*apartLevel);
     settings.demo.apartPercent = *apart;
     settings.demo.seed = *seed;
@@ -70,21 +65,22 @@ std::optional<Settings> ReadSettings(const std::vector<std::wstring>& args)
 }
 
 std::string ExpectedJson(const Settings& settings, const DemoDetermination& determination,
-                         const ExpectedResult& expected)
-{
+                         const ExpectedResult& expected) {
     JsonWriter json;
     json.BeginObject();
     json.Key("database");
     json.String(std::filesystem::absolute(settings.files.database).wstring());
     json.Key("ids");
     json.BeginArray();
-    for (const DemoAssay& assay : determination.assays)
-        json.Int(assay.id);
+    for (const DemoAssay& assay : determination.assays) json.Int(assay.id);
     json.EndArray();
     const std::pair<const char*, double> masses[] = {
-        {"m1", determination.m1},          {"m2", determination.m2},
-        {"m3", determination.m3},          {"m4", determination.m4},
-        {"portion", determination.portionMass}, {"sample", determination.sampleMass},
+        {"m1", determination.m1},
+        {"m2", determination.m2},
+        {"m3", determination.m3},
+        {"m4", determination.m4},
+        {"portion", determination.portionMass},
+        {"sample", determination.sampleMass},
     };
     for (const auto& [name, value] : masses) {
         json.Key(name);
@@ -94,15 +90,13 @@ std::string ExpectedJson(const Settings& settings, const DemoDetermination& dete
     json.Double(expected.water);
     json.Key("errors");
     json.BeginArray();
-    for (const std::wstring& error : expected.errors)
-        json.String(error);
+    for (const std::wstring& error : expected.errors) json.String(error);
     json.EndArray();
     json.EndObject();
     return json.Text() + "\n";
 }
 
-int Run(const std::vector<std::wstring>& args)
-{
+int Run(const std::vector<std::wstring>& args) {
     const auto settings = ReadSettings(args);
     if (!settings) {
         WriteOut(stderr, kUsage);
@@ -117,6 +111,6 @@ int Run(const std::vector<std::wstring>& args)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 TALVEX_TOOL_MAIN("gendb", Run)

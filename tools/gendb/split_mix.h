@@ -9,8 +9,7 @@ public:
     explicit SplitMix64(uint64_t seed) : state_(seed) {}
 
     // Uniform in [-1, 1), from the top 53 bits: exact in double arithmetic.
-    double Uniform()
-    {
+    double Uniform() {
         state_ += 0x9E3779B97F4A7C15ull;
         uint64_t z = state_;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;

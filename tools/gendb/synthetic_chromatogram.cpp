@@ -20,8 +20,7 @@ private:
 };
 
 ChannelRecord SynthesizeChannel(const SyntheticChannel& spec, uint32_t sampleCount, double interval,
-                                NoiseSource& noise)
-{
+                                NoiseSource& noise) {
     ChannelRecord channel;
     channel.number = spec.number;
     channel.blockValueA = interval;
@@ -34,8 +33,7 @@ ChannelRecord SynthesizeChannel(const SyntheticChannel& spec, uint32_t sampleCou
         double value = spec.baseline + spec.noise * (t / duration) + spec.noise * noise.Noise();
         for (const SyntheticPeak& peak : spec.peaks) {
             const double z = (t - peak.time) / peak.sigma;
-            if (z > -8.0 && z < 8.0)
-                value += peak.height * std::exp(-0.5 * z * z);
+            if (z > -8.0 && z < 8.0) value += peak.height * std::exp(-0.5 * z * z);
         }
         channel.samples[i] = static_cast<float>(value);
     }
@@ -56,15 +54,13 @@ ChannelRecord SynthesizeChannel(const SyntheticChannel& spec, uint32_t sampleCou
     return channel;
 }
 
-} // namespace
+}  // namespace
 
-double GaussianArea(double height, double sigma)
-{
+double GaussianArea(double height, double sigma) {
     return height * sigma * 2.5066282746310002;
 }
 
-std::vector<ChannelRecord> SynthesizeChannels(const SyntheticChromatogram& chromatogram)
-{
+std::vector<ChannelRecord> SynthesizeChannels(const SyntheticChromatogram& chromatogram) {
     NoiseSource noise(chromatogram.seed);
     std::vector<ChannelRecord> channels;
     for (const SyntheticChannel& spec : chromatogram.channels)
@@ -72,8 +68,7 @@ std::vector<ChannelRecord> SynthesizeChannels(const SyntheticChromatogram& chrom
     return channels;
 }
 
-std::string SynthesizeFile(const SyntheticChromatogram& chromatogram)
-{
+std::string SynthesizeFile(const SyntheticChromatogram& chromatogram) {
     ChromFileSpec spec;
     spec.passport = chromatogram.passport;
     spec.channels = SynthesizeChannels(chromatogram);

@@ -18,60 +18,53 @@ const char kUsage[] =
     "usage: recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]\n";
 
 // Comma-separated unsigned 32-bit ids, at least one.
-std::optional<std::vector<uint32_t>> ParseIds(std::wstring_view text)
-{
+std::optional<std::vector<uint32_t>> ParseIds(std::wstring_view text) {
     std::vector<uint32_t> ids;
     for (;;) {
         const std::size_t comma = text.find(L',');
         const auto id = ParseUnsigned(text.substr(0, comma));
-        if (!id || *id > UINT32_MAX)
-            return std::nullopt;
+        if (!id || *id > UINT32_MAX) return std::nullopt;
         ids.push_back(static_cast<uint32_t>(*id));
-        if (comma == std::wstring_view::npos)
-            return ids;
+        if (comma == std::wstring_view::npos) return ids;
         text.remove_prefix(comma + 1);
     }
 }
 
-std::optional<RecalcRequest> ReadRequest(const std::vector<std::wstring>& args)
-{
+std::optional<RecalcRequest> ReadRequest(const std::vector<std::wstring>& args) {
     const auto options =
         ParseOptions(args, {L"db", L"ids", L"m1", L"m2", L"m3", L"m4", L"portion", L"sample", L"water"});
-    if (!options)
-        return std::nullopt;
+    if (!options) return std::nullopt;
     const auto number = [&](const wchar_t* name) -> std::optional<double> {
         return options->count(name) ? ParseDouble(options->at(name)) : std::nullopt;
     };
     RecalcRequest request;
     const std::pair<const wchar_t*, double*> masses[] = {
-        {L"m1", &request.form.m1},           {L"m2", &request.form.m2},
-        {L"m3", &request.form.m3},           {L"m4", &request.form.m4},
-        {L"portion", &request.form.portionMass}, {L"sample", &request.form.sampleMass},
+        {L"m1", &request.form.m1},
+        {L"m2", &request.form.m2},
+        {L"m3", &request.form.m3},
+        {L"m4", &request.form.m4},
+        {L"portion", &request.form.portionMass},
+        {L"sample", &request.form.sampleMass},
     };
     for (const auto& [name, field] : masses) {
         const auto value = number(name);
-        if (!value)
-            return std::nullopt;
+        if (!value) return std::nullopt;
         *field = *value;
     }
     if (options->count(L"water")) {
         const auto water = number(L"water");
-        if (!water)
-            return std::nullopt;
+        if (!water) return std::nullopt;
         request.form.water = *water;
     }
-    if (!options->count(L"db") || !options->count(L"ids"))
-        return std::nullopt;
+    if (!options->count(L"db") || !options->count(L"ids")) return std::nullopt;
     const auto ids = ParseIds(options->at(L"ids"));
-    if (!ids)
-        return std::nullopt;
+    if (!ids) return std::nullopt;
     request.database = options->at(L"db");
     request.ids = *ids;
     return request;
 }
 
-int Run(const std::vector<std::wstring>& args)
-{
+int Run(const std::vector<std::wstring>& args) {
     const auto request = ReadRequest(args);
     if (!request) {
         WriteOut(stderr, kUsage);
@@ -88,6 +81,6 @@ int Run(const std::vector<std::wstring>& args)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 TALVEX_TOOL_MAIN("recalc", Run)

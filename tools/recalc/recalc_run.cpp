@@ -21,8 +21,7 @@ public:
 };
 
 // The failed-check messages, one per line of the error text, without their line ends.
-void WriteErrors(JsonWriter& json, std::wstring_view text)
-{
+void WriteErrors(JsonWriter& json, std::wstring_view text) {
     json.BeginArray();
     while (!text.empty()) {
         const std::size_t end = text.find(L"\r\n");
@@ -32,14 +31,31 @@ void WriteErrors(JsonWriter& json, std::wstring_view text)
     json.EndArray();
 }
 
-void WriteResults(JsonWriter& json, const CalcResults& r)
-{
+void WriteResults(JsonWriter& json, const CalcResults& r) {
     const std::pair<const char*, double> fields[] = {
-        {"m1", r.m1}, {"m2", r.m2}, {"m3", r.m3}, {"m4", r.m4}, {"c1", r.c1}, {"c2", r.c2}, {"c3", r.c3},
-        {"c4", r.c4}, {"k1", r.k1}, {"k2", r.k2}, {"k3", r.k3}, {"k4", r.k4}, {"kMean", r.kMean},
-        {"spread1", r.spread1}, {"spread2", r.spread2}, {"spread3", r.spread3}, {"spread4", r.spread4},
-        {"drySpread", r.drySpread}, {"kSpread", r.kSpread}, {"dryAnalysisSpread", r.dryAnalysisSpread},
-        {"waterSpread", r.waterSpread}, {"portionMass", r.portionMass}, {"sampleMass", r.sampleMass},
+        {"m1", r.m1},
+        {"m2", r.m2},
+        {"m3", r.m3},
+        {"m4", r.m4},
+        {"c1", r.c1},
+        {"c2", r.c2},
+        {"c3", r.c3},
+        {"c4", r.c4},
+        {"k1", r.k1},
+        {"k2", r.k2},
+        {"k3", r.k3},
+        {"k4", r.k4},
+        {"kMean", r.kMean},
+        {"spread1", r.spread1},
+        {"spread2", r.spread2},
+        {"spread3", r.spread3},
+        {"spread4", r.spread4},
+        {"drySpread", r.drySpread},
+        {"kSpread", r.kSpread},
+        {"dryAnalysisSpread", r.dryAnalysisSpread},
+        {"waterSpread", r.waterSpread},
+        {"portionMass", r.portionMass},
+        {"sampleMass", r.sampleMass},
         {"water", r.water},
     };
     json.BeginObject();
@@ -53,8 +69,7 @@ void WriteResults(JsonWriter& json, const CalcResults& r)
 }
 
 // Each check against its limit; null when the calculation did not run to its end.
-void WriteChecks(JsonWriter& json, const CalcDetails& details)
-{
+void WriteChecks(JsonWriter& json, const CalcDetails& details) {
     if (!details.complete) {
         json.Null();
         return;
@@ -81,8 +96,7 @@ void WriteChecks(JsonWriter& json, const CalcDetails& details)
     json.EndArray();
 }
 
-void WriteCalibration(JsonWriter& json, const CalcDetails& details)
-{
+void WriteCalibration(JsonWriter& json, const CalcDetails& details) {
     if (!details.complete) {
         json.Null();
         return;
@@ -94,9 +108,9 @@ void WriteCalibration(JsonWriter& json, const CalcDetails& details)
     json.BeginArray();
     for (const LevelDetails& level : details.levels) {
         json.BeginObject();
-        for (const auto& [name, value] : {std::pair{"mass", level.mass}, std::pair{"content", level.content},
-                                          std::pair{"height", level.height},
-                                          std::pair{"coefficient", level.coefficient}}) {
+        for (const auto& [name, value] :
+             {std::pair{"mass", level.mass}, std::pair{"content", level.content}, std::pair{"height", level.height},
+              std::pair{"coefficient", level.coefficient}}) {
             json.Key(name);
             json.Double(value);
         }
@@ -110,8 +124,7 @@ void WriteCalibration(JsonWriter& json, const CalcDetails& details)
     json.EndObject();
 }
 
-void WriteAssay(JsonWriter& json, const RecalcReport& report, uint32_t id, int index)
-{
+void WriteAssay(JsonWriter& json, const RecalcReport& report, uint32_t id, int index) {
     json.BeginObject();
     json.Key("id");
     // An entry's id printed signed, as the tool always printed what the entry holds.
@@ -147,10 +160,9 @@ void WriteAssay(JsonWriter& json, const RecalcReport& report, uint32_t id, int i
     json.EndObject();
 }
 
-} // namespace
+}  // namespace
 
-RecalcReport RunRecalc(const RecalcRequest& request)
-{
+RecalcReport RunRecalc(const RecalcRequest& request) {
     RecalcReport report;
     report.form = request.form;
     DataBaseConnection::Instance().SetConnectionUri(request.database.c_str());
@@ -161,17 +173,14 @@ RecalcReport RunRecalc(const RecalcRequest& request)
             std::optional<DataBase::SqlException> databaseError;
             const int index = LoadAssay(handle, report.sampleSet, id, &BuiltInText, &fileError, &databaseError);
             // Whatever was read before, a calculation over part of the ids asked for is no result.
-            if (databaseError)
-                throw *databaseError;
+            if (databaseError) throw *databaseError;
             report.indices.push_back(index);
             if (index >= 0 && static_cast<std::size_t>(index) == report.fileErrors.size()) {
-                report.fileErrors.push_back(fileError.empty() ? std::nullopt
-                                                              : std::optional<std::wstring>(fileError));
+                report.fileErrors.push_back(fileError.empty() ? std::nullopt : std::optional<std::wstring>(fileError));
             }
         }
     }
-    for (AssayEntry& entry : report.sampleSet)
-        AssignRole(entry, &BuiltInText);
+    for (AssayEntry& entry : report.sampleSet) AssignRole(entry, &BuiltInText);
     StopRecorder recorder;
     WaterCalculator calculator(&BuiltInText);
     calculator.bind(report.sampleSet, report.form, report.results, recorder);
@@ -180,8 +189,7 @@ RecalcReport RunRecalc(const RecalcRequest& request)
     return report;
 }
 
-std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
-{
+std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report) {
     JsonWriter json;
     json.BeginObject();
     json.Key("water");
@@ -197,8 +205,7 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     WriteResults(json, report.results);
     json.Key("assays");
     json.BeginArray();
-    for (std::size_t i = 0; i < request.ids.size(); ++i)
-        WriteAssay(json, report, request.ids[i], report.indices[i]);
+    for (std::size_t i = 0; i < request.ids.size(); ++i) WriteAssay(json, report, request.ids[i], report.indices[i]);
     json.EndArray();
     json.Key("checks");
     WriteChecks(json, report.results.details);
@@ -208,8 +215,7 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     return json.Text() + "\n";
 }
 
-std::string RecalcErrorJson(const char* message)
-{
+std::string RecalcErrorJson(const char* message) {
     JsonWriter json;
     json.BeginObject();
     json.Key("error");

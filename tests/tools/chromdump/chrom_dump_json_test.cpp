@@ -12,15 +12,13 @@ const char kFreshPassport[] =
     "\"andate\": 0, \"duration\": 0, \"sample\": \"\", \"method\": \"\", \"graduation\": false, \"date\": 0, "
     "\"defect\": false, \"mixture\": \"\", \"columns\": [], \"extras\": []}";
 
-TEST(ChromDumpJson, FreshReaderAfterFailure)
-{
+TEST(ChromDumpJson, FreshReaderAfterFailure) {
     const CVeltroxFile4 file;
     EXPECT_EQ(ChromDumpJson(-3, file, true),
               std::string("{\"result\": -3, \"version\": 1, ") + kFreshPassport + ", \"channels\": []}");
 }
 
-TEST(ChromDumpJson, EveryFieldInDeclarationOrder)
-{
+TEST(ChromDumpJson, EveryFieldInDeclarationOrder) {
     CVeltroxFile4 file;
     file.version = 0;
     file.passport.path = L"C:\\data\\a.stg";
@@ -55,4 +53,4 @@ TEST(ChromDumpJson, EveryFieldInDeclarationOrder)
     EXPECT_EQ(ChromDumpJson(0, file, true), start + ", \"samples\": [0.10000000149011612, -0]}]}");
 }
 
-} // namespace
+}  // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 
-ChromFileSpec FixtureSpec()
-{
+ChromFileSpec FixtureSpec() {
     ChromFileSpec spec;
     Passport& p = spec.passport;
     p.assayid = L"0b7d3c1a-5e2f-4a9b-8c6d-1f0e2d3c4b5a";
@@ -43,8 +42,13 @@ ChromFileSpec FixtureSpec()
 
     ChannelRecord first;
     first.number = 2;
-    first.samples = {0.0f, 1.0f, -2.5f, 0.1f, std::numeric_limits<float>::max(),
-                     std::numeric_limits<float>::infinity(), std::numeric_limits<float>::denorm_min()};
+    first.samples = {0.0f,
+                     1.0f,
+                     -2.5f,
+                     0.1f,
+                     std::numeric_limits<float>::max(),
+                     std::numeric_limits<float>::infinity(),
+                     std::numeric_limits<float>::denorm_min()};
     first.blockValueA = 0.5;
     first.blockValueB = std::numeric_limits<double>::lowest();
     PeakTableItem water;
@@ -78,10 +82,9 @@ ChromFileSpec FixtureSpec()
     return spec;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fputs("usage: make_fixture FILE\n", stderr);
         return 2;

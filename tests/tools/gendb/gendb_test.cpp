@@ -15,36 +15,32 @@
 
 namespace {
 
-DemoAssay Assay(DemoRole role, double height)
-{
+DemoAssay Assay(DemoRole role, double height) {
     return {0, role, L"", 0, height};
 }
 
 // The masses and heights of a determination whose coefficients are all 1 without a dried-extractant blank.
-DemoDetermination UnitDetermination()
-{
+DemoDetermination UnitDetermination() {
     DemoDetermination d;
     d.m1 = d.m2 = d.m3 = d.m4 = 10.0;
     d.portionMass = 2.0;
     d.sampleMass = 4.0;
     const std::pair<DemoRole, double> heights[] = {
-        {DemoRole::Level1, 0.0998}, {DemoRole::Level1, 0.0998}, {DemoRole::Level2, 0.0998},
-        {DemoRole::Level2, 0.0998}, {DemoRole::Level3, 0.1996}, {DemoRole::Level3, 0.1996},
-        {DemoRole::Level4, 0.2994}, {DemoRole::Level4, 0.2994}, {DemoRole::Sample, 10.0},
+        {DemoRole::Level1, 0.0998}, {DemoRole::Level1, 0.0998},     {DemoRole::Level2, 0.0998},
+        {DemoRole::Level2, 0.0998}, {DemoRole::Level3, 0.1996},     {DemoRole::Level3, 0.1996},
+        {DemoRole::Level4, 0.2994}, {DemoRole::Level4, 0.2994},     {DemoRole::Sample, 10.0},
         {DemoRole::Sample, 10.0},   {DemoRole::DriedAnalysis, 2.0}, {DemoRole::DriedAnalysis, 2.0},
     };
-    for (const auto& [role, height] : heights)
-        d.assays.push_back(Assay(role, height));
+    for (const auto& [role, height] : heights) d.assays.push_back(Assay(role, height));
     return d;
 }
 
 // Dried extractant at 5.3 and every coefficient near 0.001: every check passes.
-DemoDetermination PassingDetermination()
-{
+DemoDetermination PassingDetermination() {
     DemoDetermination d = UnitDetermination();
     d.assays = {Assay(DemoRole::DriedCalibration, 5.3), Assay(DemoRole::DriedCalibration, 5.3)};
     const std::pair<DemoRole, double> heights[] = {
-        {DemoRole::Level1, 105.1}, {DemoRole::Level2, 105.1}, {DemoRole::Level3, 204.9},
+        {DemoRole::Level1, 105.1}, {DemoRole::Level2, 105.1},      {DemoRole::Level3, 204.9},
         {DemoRole::Level4, 304.7}, {DemoRole::DriedAnalysis, 5.3}, {DemoRole::Sample, 150.0},
     };
     for (const auto& [role, height] : heights) {
@@ -54,8 +50,7 @@ DemoDetermination PassingDetermination()
     return d;
 }
 
-TEST(ExpectedWater, FollowsTheMethod)
-{
+TEST(ExpectedWater, FollowsTheMethod) {
     const ExpectedResult unit = ComputeExpectedWater(UnitDetermination());
     EXPECT_EQ(unit.water, 4.0);
     EXPECT_TRUE(unit.errors.empty());
@@ -102,23 +97,19 @@ TEST(ExpectedWater, FollowsTheMethod)
     }
 }
 
-TEST(ExpectedWater, SumsInTheOrderOfTheAssays)
-{
+TEST(ExpectedWater, SumsInTheOrderOfTheAssays) {
     // 0.1 + 0.2 + 0.3 differs from 0.3 + 0.2 + 0.1 in the last bit; the sample mean (sum ÷ count) must use the first.
     DemoDetermination forward = UnitDetermination();
     DemoDetermination backward = UnitDetermination();
     forward.assays.erase(forward.assays.begin() + 8, forward.assays.begin() + 10);
     backward.assays.erase(backward.assays.begin() + 8, backward.assays.begin() + 10);
-    for (double h : {0.1, 0.2, 0.3})
-        forward.assays.push_back(Assay(DemoRole::Sample, h));
-    for (double h : {0.3, 0.2, 0.1})
-        backward.assays.push_back(Assay(DemoRole::Sample, h));
+    for (double h : {0.1, 0.2, 0.3}) forward.assays.push_back(Assay(DemoRole::Sample, h));
+    for (double h : {0.3, 0.2, 0.1}) backward.assays.push_back(Assay(DemoRole::Sample, h));
     EXPECT_EQ(ComputeExpectedWater(forward).water, (1.0 * 2.0 / 4.0) * ((0.1 + 0.2 + 0.3) / 3 - 4.0 / 2));
     EXPECT_EQ(ComputeExpectedWater(backward).water, (1.0 * 2.0 / 4.0) * ((0.3 + 0.2 + 0.1) / 3 - 4.0 / 2));
 }
 
-TEST(Determination, HoldsEveryRoleTwiceWithItsKeywords)
-{
+TEST(Determination, HoldsEveryRoleTwiceWithItsKeywords) {
     DemoOptions options;
     options.firstId = 40;
     const DemoDetermination d = PlanDetermination(options);
@@ -145,8 +136,7 @@ TEST(Determination, HoldsEveryRoleTwiceWithItsKeywords)
     EXPECT_EQ(apart.assays[9].height, std::nearbyint(apart.assays[8].height * 1.12 * 10000.0) / 10000.0);
 }
 
-TEST(Synthetic, ChannelsAreReproducibleAndCarryTheirPeaks)
-{
+TEST(Synthetic, ChannelsAreReproducibleAndCarryTheirPeaks) {
     SyntheticChromatogram chromatogram;
     chromatogram.sampleCount = 3000;
     chromatogram.seed = 7;
@@ -165,8 +155,7 @@ TEST(Synthetic, ChannelsAreReproducibleAndCarryTheirPeaks)
     EXPECT_NEAR(channels[1].samples[0], 1.0, 1e-6);
 }
 
-TEST(StoredPath, UsesTheFoldersOwnSeparator)
-{
+TEST(StoredPath, UsesTheFoldersOwnSeparator) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"C:\\users\\Public\\demo", L"C:\\users\\Public\\demo\\a.stg"},
         {L"Z:\\tmp\\", L"Z:\\tmp\\a.stg"},
@@ -175,12 +164,10 @@ TEST(StoredPath, UsesTheFoldersOwnSeparator)
         {L"/tmp/demo/", L"/tmp/demo/a.stg"},
         {L"", L"a.stg"},
     };
-    for (const auto& [folder, path] : cases)
-        EXPECT_EQ(StoredPath(folder, L"a.stg"), path) << folder.size();
+    for (const auto& [folder, path] : cases) EXPECT_EQ(StoredPath(folder, L"a.stg"), path) << folder.size();
 }
 
-TEST(CommandLine, NumbersAreReadWhole)
-{
+TEST(CommandLine, NumbersAreReadWhole) {
     EXPECT_EQ(ParseDouble(L"0.10000000000000001"), 0.1);
     EXPECT_EQ(ParseDouble(L"9.9931999999999999"), 9.9932);
     EXPECT_EQ(ParseDouble(L"-2.5e-3"), -0.0025);
@@ -194,8 +181,7 @@ TEST(CommandLine, NumbersAreReadWhole)
     EXPECT_EQ(ParseUnsigned(L"-1"), std::nullopt);
 }
 
-TEST(CommandLine, OptionsComeInPairsOfKnownNames)
-{
+TEST(CommandLine, OptionsComeInPairsOfKnownNames) {
     const std::vector<std::wstring> known = {L"db", L"ids"};
     const auto options = ParseOptions({L"tool", L"--db", L"a b.db", L"--ids", L"1,2"}, known);
     ASSERT_TRUE(options.has_value());
@@ -207,8 +193,7 @@ TEST(CommandLine, OptionsComeInPairsOfKnownNames)
         {L"tool", L"--other", L"x"},
         {L"tool", L"--db", L"x", L"--db", L"y"},
     };
-    for (const auto& args : refused)
-        EXPECT_EQ(ParseOptions(args, known), std::nullopt) << args.size();
+    for (const auto& args : refused) EXPECT_EQ(ParseOptions(args, known), std::nullopt) << args.size();
 }
 
-} // namespace
+}  // namespace

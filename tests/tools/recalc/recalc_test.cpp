@@ -22,8 +22,7 @@ namespace {
 // A demo determination written to a scratch folder, and the request that recalculates it.
 class DemoRun {
 public:
-    explicit DemoRun(const DemoOptions& options) : determination_(PlanDetermination(options))
-    {
+    explicit DemoRun(const DemoOptions& options) : determination_(PlanDetermination(options)) {
         DemoFiles files;
         files.database = database_.path();
         files.folder = database_.folder() / "files";
@@ -31,8 +30,7 @@ public:
         files.samplesPerChannel = 2000;
         WriteDemo(determination_, files);
         request.database = database_.path().wstring();
-        for (const DemoAssay& assay : determination_.assays)
-            request.ids.push_back(static_cast<uint32_t>(assay.id));
+        for (const DemoAssay& assay : determination_.assays) request.ids.push_back(static_cast<uint32_t>(assay.id));
         request.form.m1 = determination_.m1;
         request.form.m2 = determination_.m2;
         request.form.m3 = determination_.m3;
@@ -43,8 +41,7 @@ public:
 
     ExpectedResult Expected() const { return ComputeExpectedWater(determination_); }
     // Leaves the first `count` assays of the role out of the request and of the expected value.
-    void LeaveOut(DemoRole role, int count)
-    {
+    void LeaveOut(DemoRole role, int count) {
         for (auto at = determination_.assays.begin(); count > 0 && at != determination_.assays.end();) {
             if (at->role != role) {
                 ++at;
@@ -55,8 +52,7 @@ public:
             --count;
         }
     }
-    std::filesystem::path File(int32_t id) const
-    {
+    std::filesystem::path File(int32_t id) const {
         return database_.folder() / "files" / ("assay" + std::to_string(id) + ".stg");
     }
     void Exec(const char* sql) const { database_.Exec(sql); }
@@ -68,8 +64,7 @@ private:
     DemoDetermination determination_;
 };
 
-std::vector<std::wstring> Lines(const std::wstring& text)
-{
+std::vector<std::wstring> Lines(const std::wstring& text) {
     std::vector<std::wstring> lines;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find(L"\r\n", start);
@@ -79,21 +74,17 @@ std::vector<std::wstring> Lines(const std::wstring& text)
     return lines;
 }
 
-std::size_t Count(const std::string& text, const std::string& part)
-{
+std::size_t Count(const std::string& text, const std::string& part) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
     return count;
 }
 
-bool SameBits(double a, double b)
-{
+bool SameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-TEST(Recalc, DemoDeterminationGivesTheExpectedWaterToTheLastBit)
-{
+TEST(Recalc, DemoDeterminationGivesTheExpectedWaterToTheLastBit) {
     struct Case {
         int apartLevel;
         double apartPercent;
@@ -138,24 +129,24 @@ TEST(Recalc, DemoDeterminationGivesTheExpectedWaterToTheLastBit)
     }
 }
 
-TEST(Recalc, AssaysAreReportedPerIdGiven)
-{
+TEST(Recalc, AssaysAreReportedPerIdGiven) {
     DemoRun demo{DemoOptions{}};
     demo.request.ids = {3, 99, 3, 4294967295u};
     const RecalcReport report = RunRecalc(demo.request);
     EXPECT_EQ(report.indices, (std::vector<int>{0, -1, 0, -1}));
     const std::string json = RecalcJson(demo.request, report);
-    const std::string known = "{\"id\": 3, \"index\": 0, \"role\": 1, \"roleText\": \"Градуировка 1\", \"peaks\": 1, "
-                              "\"channels\": 2, \"fileError\": null}";
-    const std::string unknown = "{\"id\": 99, \"index\": -1, \"role\": null, \"roleText\": null, \"peaks\": null, "
-                                "\"channels\": null, \"fileError\": null}";
+    const std::string known =
+        "{\"id\": 3, \"index\": 0, \"role\": 1, \"roleText\": \"Градуировка 1\", \"peaks\": 1, "
+        "\"channels\": 2, \"fileError\": null}";
+    const std::string unknown =
+        "{\"id\": 99, \"index\": -1, \"role\": null, \"roleText\": null, \"peaks\": null, "
+        "\"channels\": null, \"fileError\": null}";
     const std::string largest = "{\"id\": 4294967295, \"index\": -1, ";
     EXPECT_NE(json.find("\"assays\": [" + known + ", " + unknown + ", " + known + ", " + largest), std::string::npos)
         << json;
 }
 
-TEST(Recalc, UnreadableFileIsReportedAndChangesNoResult)
-{
+TEST(Recalc, UnreadableFileIsReportedAndChangesNoResult) {
     const DemoRun demo{DemoOptions{}};
     std::filesystem::remove(demo.File(3));
     const RecalcReport report = RunRecalc(demo.request);
@@ -167,8 +158,7 @@ TEST(Recalc, UnreadableFileIsReportedAndChangesNoResult)
 }
 
 // An incomplete set is named; the water is the mean-based value, or none when a level is missing.
-TEST(Recalc, IncompleteDeterminationIsNamed)
-{
+TEST(Recalc, IncompleteDeterminationIsNamed) {
     const struct {
         DemoRole role;
         int leftOut;
@@ -189,30 +179,28 @@ TEST(Recalc, IncompleteDeterminationIsNamed)
     }
 }
 
-TEST(Recalc, ForeignPeakStopsTheCalculation)
-{
+TEST(Recalc, ForeignPeakStopsTheCalculation) {
     DemoRun demo{DemoOptions{}};
     demo.Exec("UPDATE peak SET name = 'Вода' WHERE assayid = 5;");
     demo.request.form.water = 7.5;
     const RecalcReport report = RunRecalc(demo.request);
     EXPECT_TRUE(report.stopped);
     const std::string json = RecalcJson(demo.request, report);
-    const std::string start = "{\"water\": \"nan\", \"errors\": [\"Расчёт остановлен: пик «Вода» в хроматограмме "
-                              "«assay5.stg» — не вода\"], \"stopped\": \"нет воды\", ";
+    const std::string start =
+        "{\"water\": \"nan\", \"errors\": [\"Расчёт остановлен: пик «Вода» в хроматограмме "
+        "«assay5.stg» — не вода\"], \"stopped\": \"нет воды\", ";
     EXPECT_EQ(json.substr(0, start.size()), start);
     // Nothing of a calculation that did not run to its end.
     const std::string end = ", \"checks\": null, \"calibration\": null}\n";
     EXPECT_EQ(json.substr(json.size() - end.size()), end);
 }
 
-TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult)
-{
+TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult) {
     for (const DatabaseFault& fault : kDatabaseFaults) {
         SCOPED_TRACE(fault.name);
         ScratchDatabase scratch(kHostSchema);
         AddAssayRows(scratch, 1, {u"a1.chr", u"a2.chr", u"a3.chr"});
-        for (int64_t id : {1, 2, 3})
-            AddPeakRow(scratch, id, 1.0);
+        for (int64_t id : {1, 2, 3}) AddPeakRow(scratch, id, 1.0);
         const AppliedFault applied(fault, scratch);
         RecalcRequest request;
         request.database = applied.Path().wstring();
@@ -227,4 +215,4 @@ TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult)
     }
 }
 
-} // namespace
+}  // namespace

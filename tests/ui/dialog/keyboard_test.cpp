@@ -29,7 +29,8 @@ TEST_F(DialogKeyboardTest, TabMovesToTheNextFieldInTemplateOrder) {
     const struct {
         int from;
         int to;
-    } steps[] = {{IDC_M1, IDC_M2}, {IDC_M4, IDC_PORTION_MASS}, {IDC_SAMPLE_MASS, IDC_WATER}, {IDC_ERRORS, IDC_RECALCULATE}};
+    } steps[] = {
+        {IDC_M1, IDC_M2}, {IDC_M4, IDC_PORTION_MASS}, {IDC_SAMPLE_MASS, IDC_WATER}, {IDC_ERRORS, IDC_RECALCULATE}};
     for (const auto& step : steps) {
         Focus(step.from);
         Press(VK_TAB);
@@ -81,7 +82,8 @@ TEST_F(DialogKeyboardTest, TypedCharactersStillReachTheField) {
 TEST_F(DialogKeyboardTest, TheHookGoesWithTheWindow) {
     // After the window is gone a key for another window of the thread passes untouched.
     dialog.DestroyWindow();
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, host.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, host.get(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     SetFocus(edit);
     Press(VK_RETURN);
     Press('7');

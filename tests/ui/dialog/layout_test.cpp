@@ -49,7 +49,8 @@ class MainDialogLayoutTest : public MainDialogTest {
 protected:
     std::vector<HWND> Children() const {
         std::vector<HWND> children;
-        for (HWND child = GetWindow(dialog.m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+        for (HWND child = GetWindow(dialog.m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            children.push_back(child);
         return children;
     }
 };

@@ -46,17 +46,18 @@ void MainDialogTest::SetUp() {
     ASSERT_TRUE(dialog.Create(IDD_MAIN, host.get()));
     dialog.ShowWindow(SW_SHOWNORMAL);
     const HWND self = dialog.m_hWnd;
-    boxWatcher_ = std::make_unique<ModalWatcher>([self](HWND window) { return window == self; }, [this](HWND window) {
-        // A message box shows its text in control 0xFFFF.
-        if (HWND text = GetDlgItem(window, 0xFFFF)) {
-            boxes.push_back(WindowText(text));
-            SendMessageW(window, WM_COMMAND, IDOK, 0);
-        } else if (onOtherModal) {
-            onOtherModal(window);
-        } else {
-            SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        }
-    });
+    boxWatcher_ = std::make_unique<ModalWatcher>([self](HWND window) { return window == self; },
+                                                 [this](HWND window) {
+                                                     // A message box shows its text in control 0xFFFF.
+                                                     if (HWND text = GetDlgItem(window, 0xFFFF)) {
+                                                         boxes.push_back(WindowText(text));
+                                                         SendMessageW(window, WM_COMMAND, IDOK, 0);
+                                                     } else if (onOtherModal) {
+                                                         onOtherModal(window);
+                                                     } else {
+                                                         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                                                     }
+                                                 });
     if (pumpAfterCreate) PumpMessages();
 }
 

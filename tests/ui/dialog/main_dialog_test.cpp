@@ -39,7 +39,8 @@ TEST_F(MainDialogTest, ListHasGridLinesFullRowSelectAndTheSixColumns) {
     const struct {
         const wchar_t* header;
         int width;
-    } expected[] = {{L"№", 40}, {L"Имя файла", 220}, {L"Проба", 200}, {L"Время анализа", 93}, {L"Тип расчёта", 120}, {L"Метод", 80}};
+    } expected[] = {{L"№", 40},    {L"Имя файла", 220}, {L"Проба", 200}, {L"Время анализа", 93}, {L"Тип расчёта", 120},
+                    {L"Метод", 80}};
     int index = 0;
     for (const auto& column : expected) {
         wchar_t text[64] = {};
@@ -47,7 +48,8 @@ TEST_F(MainDialogTest, ListHasGridLinesFullRowSelectAndTheSixColumns) {
         read.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         read.pszText = text;
         read.cchTextMax = 64;
-        ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&read))) << index;
+        ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&read)))
+            << index;
         EXPECT_STREQ(text, column.header) << index;
         EXPECT_EQ(read.cx, column.width) << index;
         EXPECT_EQ(read.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT) << index;
@@ -93,7 +95,8 @@ TEST_F(MainDialogTest, WindowCarriesTheModuleIconAndTheAboutItemInItsSystemMenu)
     EXPECT_STREQ(text, L"О плагине");
     const int count = GetMenuItemCount(menu);
     EXPECT_EQ(GetMenuItemID(menu, count - 1), 16u);
-    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
+              static_cast<UINT>(MF_SEPARATOR));
 }
 
 TEST_F(MainDialogTest, MinimumTrackingSizeIs1038By505) {
@@ -119,13 +122,28 @@ struct ExchangeCase {
 };
 
 const ExchangeCase kExchangeCases[] = {
-    {"every field cleared keeps its value", {L"", L"", L"", L"", L"", L""}, {L"0.5", L"1", L"1.5", L"2", L"3.25", L"10"}, 0},
+    {"every field cleared keeps its value",
+     {L"", L"", L"", L"", L"", L""},
+     {L"0.5", L"1", L"1.5", L"2", L"3.25", L"10"},
+     0},
     {"one cleared field keeps its value", {L"4", L"", L"6", L"7", L"8", L"9"}, {L"4", L"1", L"6", L"7", L"8", L"9"}, 0},
-    {"letters stop the exchange at their field", {L"4", L"5", L"abc", L"7", L"8", L"9"}, {L"4", L"5", L"1.5", L"2", L"3.25", L"10"}, 1},
-    {"letters in the first field keep every value", {L"x1", L"5", L"6", L"7", L"8", L"9"}, {L"0.5", L"1", L"1.5", L"2", L"3.25", L"10"}, 1},
+    {"letters stop the exchange at their field",
+     {L"4", L"5", L"abc", L"7", L"8", L"9"},
+     {L"4", L"5", L"1.5", L"2", L"3.25", L"10"},
+     1},
+    {"letters in the first field keep every value",
+     {L"x1", L"5", L"6", L"7", L"8", L"9"},
+     {L"0.5", L"1", L"1.5", L"2", L"3.25", L"10"},
+     1},
     {"letters in the last field", {L"4", L"5", L"6", L"7", L"8", L"кг"}, {L"4", L"5", L"6", L"7", L"8", L"10"}, 1},
-    {"a number followed by letters is the number", {L"2abc", L" 3", L"1e1", L"-0.25", L"8", L"9"}, {L"2", L"3", L"10", L"-0.25", L"8", L"9"}, 0},
-    {"nan and infinity are numbers", {L"nan", L"inf", L"-inf", L"1e400", L"8", L"9"}, {L"nan", L"inf", L"-inf", L"inf", L"8", L"9"}, 0},
+    {"a number followed by letters is the number",
+     {L"2abc", L" 3", L"1e1", L"-0.25", L"8", L"9"},
+     {L"2", L"3", L"10", L"-0.25", L"8", L"9"},
+     0},
+    {"nan and infinity are numbers",
+     {L"nan", L"inf", L"-inf", L"1e400", L"8", L"9"},
+     {L"nan", L"inf", L"-inf", L"inf", L"8", L"9"},
+     0},
 };
 
 class MassExchangeTest : public MainDialogTest, public testing::WithParamInterface<ExchangeCase> {};
@@ -146,7 +164,8 @@ TEST_P(MassExchangeTest, RecalculateShowsTheValuesInForce) {
 INSTANTIATE_TEST_SUITE_P(Typed, MassExchangeTest, testing::ValuesIn(kExchangeCases),
                          [](const testing::TestParamInfo<ExchangeCase>& instance) {
                              std::string name;
-                             for (const char* c = instance.param.name; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             for (const char* c = instance.param.name; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name;
                          });
 
@@ -156,7 +175,8 @@ TEST_F(MainDialogTest, AnEmptySetShowsNoWaterAndNamesEveryRoleAndTheEmptyFieldRe
     ASSERT_EQ(Text(IDC_WATER), L"");
     const std::wstring errors = Text(IDC_ERRORS);
     size_t lines = 0;
-    for (size_t at = errors.find(L"Неполный набор: «"); at != std::wstring::npos; at = errors.find(L"Неполный набор: «", at + 1))
+    for (size_t at = errors.find(L"Неполный набор: «"); at != std::wstring::npos;
+         at = errors.find(L"Неполный набор: «", at + 1))
         ++lines;
     EXPECT_EQ(lines, 7u) << "one line per role of the method";
     Click(IDC_RECALCULATE);

@@ -61,7 +61,8 @@ void Pump() {
 class ModuleDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(owner, nullptr);
         library.reset(LoadLibraryW(folder.Path(L"talvex7.dll").c_str()));
         ASSERT_TRUE(library);
@@ -126,7 +127,8 @@ TEST_F(ModuleDialogTest, TheDialogGoesWithTheLibraryAndItsKeyboardHookWithIt) {
     library.reset();
     EXPECT_FALSE(IsWindow(dialog));
     // A key for a window of the thread after the library left: no hook of the module may run.
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, owner, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     SetFocus(edit);
     PostMessageW(edit, WM_CHAR, L'7', 1);
     Pump();
@@ -138,7 +140,8 @@ TEST_F(ModuleDialogTest, ADialogDestroyedWithTheHostWindowIsMadeAnew) {
     HWND first = OwnedDialogs(owner).front();
     DestroyWindow(owner);
     EXPECT_FALSE(IsWindow(first));
-    owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    owner = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 800, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
     MenuCommand();
     const std::vector<HWND> dialogs = OwnedDialogs(owner);
     ASSERT_EQ(dialogs.size(), 1u);

@@ -48,7 +48,8 @@ protected:
             folder += part;
             CreateDirectoryW(folder.c_str(), nullptr);
         }
-        ASSERT_TRUE(CopyFileW(SourcePath(L"stylesheet\\Report.xsl").c_str(), (folder + L"\\Report.xsl").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileW(SourcePath(L"stylesheet\\Report.xsl").c_str(), (folder + L"\\Report.xsl").c_str(), FALSE));
         MainDialogTest::SetUp();
         // No browser is started: whether this machine has a program for HTML is not what is tested.
         dialog.SetReportShell([this](HWND, const wchar_t*, const wchar_t* file, const wchar_t*, const wchar_t*, int) {

@@ -72,6 +72,8 @@ TEST_P(DatabaseFaultTest, TheRestoreTellsOnceAndAnUntouchedListStaysStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFault, DatabaseFaultTest, testing::ValuesIn(kDatabaseFaults),
-                         [](const testing::TestParamInfo<DatabaseFault>& instance) { return CaseName(instance.param.name); });
+                         [](const testing::TestParamInfo<DatabaseFault>& instance) {
+                             return CaseName(instance.param.name);
+                         });
 
 }  // namespace

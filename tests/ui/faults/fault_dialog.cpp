@@ -60,32 +60,37 @@ void FaultDialogTest::TearDown() {
 void FaultDialogTest::Start(const std::set<std::string>& absent) {
     using namespace HostService;
     const std::map<std::string, RecordingHost::Service> services = {
-        {OpenAssayIdDlgEx, [this](HostValue ids, HostValue) {
-             return picker ? picker(*reinterpret_cast<IdBuffer*>(ids)) : 0;
-         }},
-        {OpenAssayFile, [this](HostValue, HostValue file) {
+        {OpenAssayIdDlgEx,
+         [this](HostValue ids, HostValue) { return picker ? picker(*reinterpret_cast<IdBuffer*>(ids)) : 0; }},
+        {OpenAssayFile,
+         [this](HostValue, HostValue file) {
              openedFiles.push_back(KeyText(file));
              return HostValue{0};
          }},
-        {ProfileSetInt, [this](HostValue key, HostValue value) {
+        {ProfileSetInt,
+         [this](HostValue key, HostValue value) {
              profile[KeyText(key)] = *reinterpret_cast<const int32_t*>(value);
              return HostValue{1};
          }},
-        {ProfileSetDouble, [this](HostValue key, HostValue value) {
+        {ProfileSetDouble,
+         [this](HostValue key, HostValue value) {
              profile[KeyText(key)] = *reinterpret_cast<const double*>(value);
              return HostValue{1};
          }},
-        {ProfileSetString, [this](HostValue key, HostValue value) {
+        {ProfileSetString,
+         [this](HostValue key, HostValue value) {
              profile[KeyText(key)] = KeyText(value);
              return HostValue{0};
          }},
-        {ProfileDelParam, [this](HostValue key, HostValue) {
+        {ProfileDelParam,
+         [this](HostValue key, HostValue) {
              profile.erase(KeyText(key));
              return HostValue{0};
          }},
         {ProfileGetInt, [this](HostValue key, HostValue value) { return Read<int32_t>(profile, key, value); }},
         {ProfileGetDouble, [this](HostValue key, HostValue value) { return Read<double>(profile, key, value); }},
-        {ProfileGetString, [this](HostValue key, HostValue value) {
+        {ProfileGetString,
+         [this](HostValue key, HostValue value) {
              const auto found = profile.find(KeyText(key));
              if (found == profile.end() || !std::holds_alternative<std::wstring>(found->second)) return HostValue{0};
              auto& buffer = *reinterpret_cast<TextBuffer*>(value);

@@ -18,7 +18,8 @@ std::vector<std::wstring> FileTexts(int count) {
 
 std::wstring Lines(int first, int last) {
     std::wstring text;
-    for (int i = first; i <= last; ++i) text += (i == first ? L"" : L"\n") + FileTexts(last)[static_cast<size_t>(i - 1)];
+    for (int i = first; i <= last; ++i)
+        text += (i == first ? L"" : L"\n") + FileTexts(last)[static_cast<size_t>(i - 1)];
     return text;
 }
 

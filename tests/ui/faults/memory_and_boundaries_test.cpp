@@ -23,7 +23,9 @@ TEST_F(FaultDialogTest, AnAssayThatDoesNotFitIsNamedAndTheEarlierOnesStay) {
         std::vector<int32_t> rows;
         std::wstring message;
     } cases[] = {
-        {"the kept samples do not fit", 1000000, {1, 2},
+        {"the kept samples do not fit",
+         1000000,
+         {1, 2},
          L"Недостаточно памяти, хроматограмма не добавлена: '" + FileOf(3) + L"'"},
         {"the file's samples do not fit", 500000, {1, 2, 3, 4}, L"Ошибка загрузки файла: '" + FileOf(3) + L"'"},
     };
@@ -99,8 +101,8 @@ TEST_F(FaultDialogTest, AddingShowsTheWaitCursorUntilTheRowsAreBuilt) {
     std::vector<HCURSOR> cursors;
     insertCursors = &cursors;
     watchedList = Control(IDC_LIST);
-    const dialogkit::UniqueHook hook(SetWindowsHookExW(WH_CALLWNDPROC, &RecordInsertCursor, nullptr,
-                                                       GetCurrentThreadId()));
+    const dialogkit::UniqueHook hook(
+        SetWindowsHookExW(WH_CALLWNDPROC, &RecordInsertCursor, nullptr, GetCurrentThreadId()));
     ASSERT_TRUE(hook);
     PickerAnswers(3, {1, 2, 3});
     Click(IDC_ADD);
@@ -122,8 +124,7 @@ TEST_F(FaultDialogTest, AnAddThatFailsAfterAppendingStillTellsTheHost) {
     // Assay 1 has no file, so its entry comes with a file text; then assay 2 is read.
     AddAssays(1, {-1, 100});
     Start();
-    const dialogkit::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, &CountSetChanged, nullptr,
-                                                       GetCurrentThreadId()));
+    const dialogkit::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, &CountSetChanged, nullptr, GetCurrentThreadId()));
     ASSERT_TRUE(hook);
     size_t requests = 0;
     {
@@ -145,8 +146,8 @@ TEST_F(FaultDialogTest, AnAddThatFailsAfterAppendingStillTellsTheHost) {
         }
         const std::vector<std::wstring> rows = RowFiles();
         EXPECT_EQ(setChangedTaken, rows.empty() ? 0 : 1) << "allocation " << failAt;
-        failedAfterAppending |= rows == FilesOf({1}) && !boxes.empty() &&
-                                boxes.back() == L"Недостаточно памяти для выполнения команды.";
+        failedAfterAppending |=
+            rows == FilesOf({1}) && !boxes.empty() && boxes.back() == L"Недостаточно памяти для выполнения команды.";
     }
     EXPECT_TRUE(failedAfterAppending);
 }

@@ -73,8 +73,9 @@ TEST_P(AbsentServiceTest, OnlyTheStepThatNeedsItIsSkipped) {
 
     Click(IDCANCEL);
     EXPECT_FALSE(IsWindowVisible(dialog.m_hWnd));
-    EXPECT_EQ(boxes, offered(ProfileSetString) ? std::vector<std::wstring>{}
-                                               : std::vector<std::wstring>{L"Не удалось сохранить список хроматограмм."});
+    EXPECT_EQ(boxes, offered(ProfileSetString)
+                         ? std::vector<std::wstring>{}
+                         : std::vector<std::wstring>{L"Не удалось сохранить список хроматограмм."});
 
     // What the close stored, beside what the host held before.
     const auto stored = [this](const std::wstring& name) -> const ProfileValue* {
@@ -98,12 +99,13 @@ TEST_P(AbsentServiceTest, OnlyTheStepThatNeedsItIsSkipped) {
     EXPECT_EQ(stored(L"WindowRect_tlx") != nullptr, offered(ProfileSetInt));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachService, AbsentServiceTest,
-    testing::Values(HostService::OpenAssayIdDlgEx, HostService::OpenAssayFile, HostService::ProfileSetInt,
-                    HostService::ProfileSetDouble, HostService::ProfileSetString, HostService::ProfileDelParam,
-                    HostService::ProfileGetInt, HostService::ProfileGetDouble, HostService::ProfileGetString),
-    [](const testing::TestParamInfo<const char*>& instance) { return CaseName(instance.param); });
+INSTANTIATE_TEST_SUITE_P(EachService, AbsentServiceTest,
+                         testing::Values(HostService::OpenAssayIdDlgEx, HostService::OpenAssayFile,
+                                         HostService::ProfileSetInt, HostService::ProfileSetDouble,
+                                         HostService::ProfileSetString, HostService::ProfileDelParam,
+                                         HostService::ProfileGetInt, HostService::ProfileGetDouble,
+                                         HostService::ProfileGetString),
+                         [](const testing::TestParamInfo<const char*>& instance) { return CaseName(instance.param); });
 
 TEST_F(FaultDialogTest, EnterAndCloseStoreTheSameState) {
     AddAssays(1, {100});
@@ -128,7 +130,8 @@ TEST_F(FaultDialogTest, AListLongerThanTheProfileHoldsIsToldAtTheClose) {
     Start();
     for (int32_t first = 1; first <= 1025; first += kIdBufferCapacity) {
         std::vector<int32_t> ids;
-        for (int32_t id = first; id <= 1025 && ids.size() < static_cast<size_t>(kIdBufferCapacity); ++id) ids.push_back(id);
+        for (int32_t id = first; id <= 1025 && ids.size() < static_cast<size_t>(kIdBufferCapacity); ++id)
+            ids.push_back(id);
         PickerAnswers(static_cast<HostValue>(ids.size()), ids);
         Click(IDC_ADD);
     }
@@ -144,17 +147,17 @@ TEST_F(FaultDialogTest, StoredValuesNoSaveWritesRestoreOnlyReadableIds) {
     const std::wstring digits127 = std::wstring(125, L'0') + L"3/";
     const std::wstring slashAt128 = std::wstring(126, L'0') + L"1/";
     const std::vector<std::wstring> values = {
-        L"7",                         // no "/"
-        L"/2",                        // no id before it
-        L"4294967298/1",              // beyond 32 bits: its low 32 bits, 2
-        L"-1/0",                      // a sign is no digit
-        L"18446744073709551615/1",    // -1: no such assay
-        digits127,                    // 127 units come back whole: 3
-        slashAt128,                   // 128 units: the "/" is cut off
-        std::wstring(200, L'9'),      // longer than any buffer, no "/"
-        L"1/\xD83D\xDE00",            // a surrogate pair after the "/"
-        L"\xD83D\xDE00/1",            // ... and before it
-        L"3\xD800/1",                 // a lone surrogate ends the digits: 3 again, already listed
+        L"7",                       // no "/"
+        L"/2",                      // no id before it
+        L"4294967298/1",            // beyond 32 bits: its low 32 bits, 2
+        L"-1/0",                    // a sign is no digit
+        L"18446744073709551615/1",  // -1: no such assay
+        digits127,                  // 127 units come back whole: 3
+        slashAt128,                 // 128 units: the "/" is cut off
+        std::wstring(200, L'9'),    // longer than any buffer, no "/"
+        L"1/\xD83D\xDE00",          // a surrogate pair after the "/"
+        L"\xD83D\xDE00/1",          // ... and before it
+        L"3\xD800/1",               // a lone surrogate ends the digits: 3 again, already listed
         L"",
     };
     int number = 0;

@@ -29,8 +29,7 @@ protected:
     void StartWithStoredList(int stored = kStored,
                              const std::vector<int>& sampleCounts = std::vector<int>(kStored + 1, 500)) {
         AddAssays(1, sampleCounts);
-        for (int32_t id : Ids(1, stored))
-            profile[Key(L"Assay " + std::to_wstring(id))] = std::to_wstring(id) + L"/1";
+        for (int32_t id : Ids(1, stored)) profile[Key(L"Assay " + std::to_wstring(id))] = std::to_wstring(id) + L"/1";
         profile[Key(L"m1")] = 0.5;
         pumpAfterCreate = false;
         Start();
@@ -98,12 +97,13 @@ std::vector<int32_t> StoredAndPicked() {
     return ids;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BeforeTheListIsRead, EarlyCommandTest,
-    testing::Values(EarlyCommand{"close", IDCANCEL, {}, Ids(1, kStored)},
-                    EarlyCommand{"add", IDC_ADD, {kStored + 1, 3}, StoredAndPicked()},
-                    EarlyCommand{"remove_all", IDC_REMOVE_ALL, {}, {}}),
-    [](const testing::TestParamInfo<EarlyCommand>& instance) { return std::string(instance.param.name); });
+INSTANTIATE_TEST_SUITE_P(BeforeTheListIsRead, EarlyCommandTest,
+                         testing::Values(EarlyCommand{"close", IDCANCEL, {}, Ids(1, kStored)},
+                                         EarlyCommand{"add", IDC_ADD, {kStored + 1, 3}, StoredAndPicked()},
+                                         EarlyCommand{"remove_all", IDC_REMOVE_ALL, {}, {}}),
+                         [](const testing::TestParamInfo<EarlyCommand>& instance) {
+                             return std::string(instance.param.name);
+                         });
 
 TEST_F(RestoreTest, ADatabaseGoneBeforeTheListIsReadLeavesTheStoredListForTheNextLoad) {
     StartWithStoredList();

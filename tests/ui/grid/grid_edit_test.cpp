@@ -166,8 +166,7 @@ TEST_F(GridEditing, SecondEditEndsTheFirst) {
     ClearLog();
     CGridCtrlEditCell* second = grid.BeginEdit(2, 1);
     ASSERT_NE(second, nullptr);
-    ExpectSequence(parent.log, {{GN_BEGINEDIT, 2, 1}, {GN_CELLCHANGED, 1, 1}, kTextQuery}, grid.m_hWnd,
-                   "second edit");
+    ExpectSequence(parent.log, {{GN_BEGINEDIT, 2, 1}, {GN_CELLCHANGED, 1, 1}, kTextQuery}, grid.m_hWnd, "second edit");
     EXPECT_EQ(grid.GetItemText(1, 1), L"changed");
     EXPECT_EQ(EditWindow(), second->m_hWnd);
     int editors = 0;

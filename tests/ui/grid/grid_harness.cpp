@@ -23,7 +23,8 @@ bool IsGridCode(UINT code) {
 }
 
 bool IsHeaderCode(UINT code) {
-    return static_cast<int>(code) <= static_cast<int>(HDN_FIRST) && static_cast<int>(code) >= static_cast<int>(HDN_LAST);
+    return static_cast<int>(code) <= static_cast<int>(HDN_FIRST) &&
+           static_cast<int>(code) >= static_cast<int>(HDN_LAST);
 }
 
 std::string Describe(UINT code, int param1, int param2) {
@@ -78,9 +79,9 @@ void ExpectSequence(const std::vector<LoggedNotify>& log, const std::vector<Expe
     SCOPED_TRACE(whole);
     size_t next = 0;
     for (const Expected& want : expected) {
-        const bool present = next < log.size() && log[next].code == want.code &&
-                             ((want.flags & kAnyParams) ||
-                              (log[next].param1 == want.param1 && log[next].param2 == want.param2));
+        const bool present =
+            next < log.size() && log[next].code == want.code &&
+            ((want.flags & kAnyParams) || (log[next].param1 == want.param1 && log[next].param2 == want.param2));
         if (!present) {
             if (want.flags & kOptional) continue;
             ADD_FAILURE() << "expected " << Describe(want.code, want.param1, want.param2) << ", got "

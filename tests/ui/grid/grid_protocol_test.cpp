@@ -3,7 +3,6 @@
 
 #include "grid_harness.h"
 
-
 namespace {
 
 using GridProtocol = GridTest;
@@ -12,8 +11,8 @@ constexpr UINT kChanging = static_cast<UINT>(LVN_ITEMCHANGING);
 constexpr UINT kChanged = static_cast<UINT>(LVN_ITEMCHANGED);
 
 TEST_F(GridProtocol, AttachingMakesReportViewWithExactlyTheGridStyles) {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 100, parent.m_hWnd,
-                                nullptr, nullptr, nullptr);
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 100, parent.m_hWnd, nullptr,
+                                nullptr, nullptr);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_HEADERDRAGDROP);
     CGridCtrl attached;
     ASSERT_TRUE(attached.SubclassWindow(list));
@@ -89,7 +88,12 @@ TEST_F(GridProtocol, HeaderResizeAndMoveAskTheParentAndHonourItsAnswer) {
         {"resize begins, forbidden", HDN_BEGINTRACKA, 0, &width, 7, 7, {{GN_BEGINRESIZE, 0, 0}}},
         {"resize begins, hidden column", HDN_BEGINTRACKW, 2, &width, 0, 1, {}},
         {"resize ends, refused", endTrackW, 1, &width, 1, 1, {{GN_ENDRESIZE, 1, 55}}},
-        {"resize ends, accepted", HDN_ENDTRACKA, 1, &width, 2, 0,
+        {"resize ends, accepted",
+         HDN_ENDTRACKA,
+         1,
+         &width,
+         2,
+         0,
          {{GN_ENDRESIZE, 1, 55}, {static_cast<UINT>(HDN_ENDTRACKA), 1, 0}}},
         {"resize ends, no width", endTrackW, 1, &neither, 1, 0, {{endTrackW, 1, 0}}},
         {"resize ends, hidden column", endTrackW, 2, &width, 1, 0, {{endTrackW, 2, 0}}},
@@ -131,8 +135,11 @@ TEST_F(GridProtocol, DoubleClickOnFocusedRowAsksToEditOtherwiseSelectsTheRow) {
     doubleClick(2, 0);
     // Row 1 loses the focus (the parent hears of it from the list), row 2 becomes selected (from the grid).
     ExpectSequence(parent.log,
-                   {{GN_DBLCLICK, 2, 0}, {kChanging, 2, 0, kOptional}, {kChanging, 1, 0, kOptional},
-                    {kChanged, 1, 0}, {GN_SELECTED, 2, 0}},
+                   {{GN_DBLCLICK, 2, 0},
+                    {kChanging, 2, 0, kOptional},
+                    {kChanging, 1, 0, kOptional},
+                    {kChanged, 1, 0},
+                    {GN_SELECTED, 2, 0}},
                    grid.m_hWnd, "row without focus");
     EXPECT_EQ(grid.GetItemState(2, LVIS_SELECTED | LVIS_FOCUSED), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
 

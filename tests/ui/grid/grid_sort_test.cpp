@@ -88,12 +88,18 @@ TEST_F(GridSorting, ClicksSortAscendingThenToggleAndStartAscendingOnAnotherColum
         const char* arrows;
     } steps[] = {
         {1, kGridSortNumbers, ascending1, {L"a", L"C", L"b"}, "-u-"},
-        {1, kGridSortNumbers, {{GN_SORT, 1, 0}, {static_cast<UINT>(HDN_ITEMCLICKW), 1, 0, kOptional}},
-         {L"b", L"C", L"a"}, "-d-"},
+        {1,
+         kGridSortNumbers,
+         {{GN_SORT, 1, 0}, {static_cast<UINT>(HDN_ITEMCLICKW), 1, 0, kOptional}},
+         {L"b", L"C", L"a"},
+         "-d-"},
         {0, 1, {{GN_SORT, 0, 1}, {static_cast<UINT>(HDN_ITEMCLICKW), 0, 0, kOptional}}, {L"a", L"b", L"C"}, "u--"},
         {0, 1, {{GN_SORT, 0, 0}, {static_cast<UINT>(HDN_ITEMCLICKW), 0, 0, kOptional}}, {L"C", L"b", L"a"}, "d--"},
-        {2, kGridSortDates, {{GN_SORT, 2, 1}, {static_cast<UINT>(HDN_ITEMCLICKW), 2, 0, kOptional}},
-         {L"C", L"b", L"a"}, "--u"},
+        {2,
+         kGridSortDates,
+         {{GN_SORT, 2, 1}, {static_cast<UINT>(HDN_ITEMCLICKW), 2, 0, kOptional}},
+         {L"C", L"b", L"a"},
+         "--u"},
     };
     for (const Step& step : steps) {
         parent.answers = {{GN_SORT, step.kind}};
