@@ -10,11 +10,12 @@ bool CanPick() {
 }
 
 std::vector<uint32_t> Pick(HWND owner) {
-    std::vector<int32_t> buffer(static_cast<std::size_t>(kIdBufferCapacity), 0);
+    std::vector<uint32_t> buffer(static_cast<std::size_t>(kIdBufferCapacity), 0);
     IdBuffer ids{buffer.data(), kIdBufferCapacity};
     const HostValue count = HostLink::CallService(HostService::OpenAssayIdDlgEx, &ids, owner);
     if (count <= 0 || count > kIdBufferCapacity) return {};
-    return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
+    buffer.resize(static_cast<std::size_t>(count));
+    return buffer;
 }
 
 bool CanOpenFile() {

@@ -57,7 +57,7 @@ struct MenuItemRecord {
 
 // The assay picker's output: up to capacity ids.
 struct IdBuffer {
-    int32_t* ids;
+    uint32_t* ids;
     int32_t capacity;
 };
 

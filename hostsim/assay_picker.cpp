@@ -39,7 +39,7 @@ class AssayPicker {
 public:
     explicit AssayPicker(const std::vector<AssayRow>& rows) : rows_(rows) {}
 
-    std::vector<int32_t> Run(HWND owner) {
+    std::vector<uint32_t> Run(HWND owner) {
         const DialogTemplate dialog = PickerTemplate();
         const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner, &DialogProc,
                                                        reinterpret_cast<LPARAM>(this));
@@ -166,7 +166,7 @@ private:
                 item.iItem = row;
                 ListView_GetItem(list, &item);
                 // The plug-in reads the 32 bits back as the unsigned id.
-                chosen_.push_back(static_cast<int32_t>(rows_.at(static_cast<size_t>(item.lParam)).id));
+                chosen_.push_back(rows_.at(static_cast<size_t>(item.lParam)).id);
             }
         }
         EndDialog(dialog, command);
@@ -179,7 +179,7 @@ private:
     };
 
     const std::vector<AssayRow>& rows_;
-    std::vector<int32_t> chosen_;
+    std::vector<uint32_t> chosen_;
     Anchor anchors_[3] = {{kListId, true, {}}, {IDOK, false, {}}, {IDCANCEL, false, {}}};
     RECT client_{};
     POINT minimumSize_{};
@@ -188,7 +188,7 @@ private:
 
 }  // namespace
 
-std::vector<int32_t> ShowAssayPicker(HWND owner, const std::vector<AssayRow>& rows) {
+std::vector<uint32_t> ShowAssayPicker(HWND owner, const std::vector<AssayRow>& rows) {
     // The list view's class, also where the program registered no common controls of its own.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);

@@ -12,4 +12,4 @@ struct AssayRow;
 // Shows the rows in a dialog owned by owner (null for none) and waits for the analyst. Answers the ids of
 // the selected rows in list order, as 32-bit values the way the plug-in's buffer holds them; none on Cancel.
 // Throws std::runtime_error when the dialog cannot be created.
-std::vector<int32_t> ShowAssayPicker(HWND owner, const std::vector<AssayRow>& rows);
+std::vector<uint32_t> ShowAssayPicker(HWND owner, const std::vector<AssayRow>& rows);

@@ -17,7 +17,7 @@ struct MenuEntry {
 
 // The next answer of the assay picker: the ids it writes and the count it returns.
 struct PickAnswer {
-    std::vector<int32_t> ids;
+    std::vector<uint32_t> ids;
     int32_t count = 0;
 };
 

@@ -8,4 +8,4 @@
 
 // Writes the leading ids that fit into the buffer; answers how many were written (0 for a null buffer,
 // null array or a capacity below 1).
-int32_t WriteIds(const IdBuffer* buffer, const std::vector<int32_t>& ids);
+int32_t WriteIds(const IdBuffer* buffer, const std::vector<uint32_t>& ids);

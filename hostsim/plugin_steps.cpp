@@ -64,14 +64,14 @@ void Menu(StepContext& context, const std::wstring&) {
     WriteLine(L"menu " + std::to_wstring(context.window.Invoke(0)));
 }
 
-std::vector<int32_t> Ids(const std::vector<std::wstring>& words, size_t first) {
-    std::vector<int32_t> ids;
+std::vector<uint32_t> Ids(const std::vector<std::wstring>& words, size_t first) {
+    std::vector<uint32_t> ids;
     for (size_t i = first; i < words.size(); ++i) ids.push_back(ParseAssayId(words[i]));
     return ids;
 }
 
 void Pick(StepContext& context, const std::wstring& arguments) {
-    std::vector<int32_t> ids = Ids(Words(arguments), 0);
+    std::vector<uint32_t> ids = Ids(Words(arguments), 0);
     if (ids.empty()) throw StepError("pick needs at least one id");
     const auto count = static_cast<int32_t>(ids.size());
     context.state.pickAnswers.push_back({std::move(ids), count});

@@ -119,11 +119,11 @@ int32_t ParseInt(const std::wstring& text) {
     return ParseNumber<int32_t>(text, "not a 32-bit integer: ");
 }
 
-int32_t ParseAssayId(const std::wstring& text) {
+uint32_t ParseAssayId(const std::wstring& text) {
     const auto value = ParseNumber<int64_t>(text, "not an assay id: ");
     if (value < INT32_MIN || value > int64_t{UINT32_MAX}) throw StepError("not an assay id: " + Utf8FromWide(text));
-    // The picker's buffer holds the id's 32 bits; the plug-in reads them unsigned.
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
+    // The picker's buffer holds the id's 32 bits, unsigned: a negative form is its two's complement.
+    return static_cast<uint32_t>(value);
 }
 
 double ParseDouble(const std::wstring& text) {

@@ -50,5 +50,5 @@ std::pair<std::wstring, std::wstring> SplitFirstWord(const std::wstring& text);
 std::vector<std::wstring> Words(const std::wstring& text);
 int32_t ParseInt(const std::wstring& text);
 // An id as the picker writes it: 0 to 4294967295, or its signed form down to -2147483648.
-int32_t ParseAssayId(const std::wstring& text);
+uint32_t ParseAssayId(const std::wstring& text);
 double ParseDouble(const std::wstring& text);

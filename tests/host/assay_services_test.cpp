@@ -46,7 +46,7 @@ TEST_F(AssayServicesTest, ThePickersCountSaysWhichIdsComeBack) {
         host.Offer(HostService::OpenAssayIdDlgEx, [&c](HostValue a, HostValue) {
             auto* buffer = reinterpret_cast<IdBuffer*>(a);
             EXPECT_EQ(buffer->capacity, kIdBufferCapacity);
-            const int32_t written[] = {7, -1, INT32_MIN};
+            const uint32_t written[] = {7, 0xFFFFFFFFu, 0x80000000u};
             for (size_t i = 0; i < 3; ++i) buffer->ids[i] = written[i];
             return c.count;
         });

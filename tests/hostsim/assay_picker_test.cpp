@@ -117,19 +117,19 @@ TEST(AssayRows, UnreadableDatabasesRaiseSqliteText) {
 
 TEST(PickerAnswer, WritesWhatFitsAndAnswersHowMany) {
     const struct {
-        std::vector<int32_t> ids;
+        std::vector<uint32_t> ids;
         int32_t capacity;
         bool nullArray;
         int32_t answer;
-        std::vector<int32_t> buffer;  // after the call, the buffer being 3 ids of -9
+        std::vector<uint32_t> buffer;  // after the call, the buffer being 3 ids of 99
     } cases[] = {
-        {{5, 6}, 3, false, 2, {5, 6, -9}},      {{5, 6, 7}, 3, false, 3, {5, 6, 7}},
-        {{5, 6, 7, 8}, 3, false, 3, {5, 6, 7}}, {{5, 6, 7, 8}, 1, false, 1, {5, -9, -9}},
-        {{}, 3, false, 0, {-9, -9, -9}},        {{5}, 0, false, 0, {-9, -9, -9}},
-        {{5}, -1, false, 0, {-9, -9, -9}},      {{5}, 3, true, 0, {-9, -9, -9}},
+        {{5, 6}, 3, false, 2, {5, 6, 99}},      {{5, 6, 7}, 3, false, 3, {5, 6, 7}},
+        {{5, 6, 7, 8}, 3, false, 3, {5, 6, 7}}, {{5, 6, 7, 8}, 1, false, 1, {5, 99, 99}},
+        {{}, 3, false, 0, {99, 99, 99}},        {{5}, 0, false, 0, {99, 99, 99}},
+        {{5}, -1, false, 0, {99, 99, 99}},      {{5}, 3, true, 0, {99, 99, 99}},
     };
     for (const auto& c : cases) {
-        std::vector<int32_t> ids(3, -9);
+        std::vector<uint32_t> ids(3, 99);
         const IdBuffer buffer{c.nullArray ? nullptr : ids.data(), c.capacity};
         EXPECT_EQ(WriteIds(&buffer, c.ids), c.answer) << c.ids.size() << " ids, capacity " << c.capacity;
         EXPECT_EQ(ids, c.buffer) << c.ids.size() << " ids, capacity " << c.capacity;
@@ -143,7 +143,7 @@ TEST(PickerService, QueuedAnswersFirstThenTheAnalystsPicker) {
     Host host({});
     HostState state;
     AddSystemServices(host, state, std::nullopt, std::nullopt);
-    std::vector<int32_t> ids(4, 0);
+    std::vector<uint32_t> ids(4, 0);
     IdBuffer buffer{ids.data(), 4};
     auto call = [&](HostValue owner) {
         return host.Interface()->CallService("Main/OpenAssayIdDlgEx", reinterpret_cast<HostValue>(&buffer), owner);
@@ -282,9 +282,9 @@ TEST(AssayPickerDialog, AnswersTheSelectedIdsOnlyWhenTaken) {
         const char* name;
         std::initializer_list<int> selected;
         std::function<void(HWND dialog, HWND list)> leave;
-        std::vector<int32_t> ids;
+        std::vector<uint32_t> ids;
     } cases[] = {
-        {"OK", {0, 2}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, {3, -1}},
+        {"OK", {0, 2}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, {3, 0xFFFFFFFFu}},
         {"OK without a selection", {}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, {}},
         {"Cancel", {1}, [](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }, {}},
         {"Escape", {1}, [](HWND, HWND list) { PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0); }, {}},
@@ -315,10 +315,10 @@ TEST(PickAssays, WritesTheChosenIdsThatFitTheBuffer) {
         Select(list, {1, 2, 3});
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
-    std::vector<int32_t> ids(2, 0);
+    std::vector<uint32_t> ids(2, 0);
     const IdBuffer buffer{ids.data(), 2};
     EXPECT_EQ(PickAssays(nullptr, database.Path(), &buffer), 2);
-    EXPECT_EQ(ids, (std::vector<int32_t>{3, 7}));
+    EXPECT_EQ(ids, (std::vector<uint32_t>{3, 7}));
 }
 
 TEST(PickAssays, AnUnreadableDatabaseIsToldAndAnswersNothing) {
@@ -335,10 +335,10 @@ TEST(PickAssays, AnUnreadableDatabaseIsToldAndAnswersNothing) {
     for (const auto& c : cases) {
         HostState state;
         MessageRecorder recorder(state);
-        std::vector<int32_t> ids(2, -9);
+        std::vector<uint32_t> ids(2, 99);
         const IdBuffer buffer{ids.data(), 2};
         EXPECT_EQ(PickAssays(nullptr, c.database, &buffer), 0);
-        EXPECT_EQ(ids, (std::vector<int32_t>{-9, -9}));
+        EXPECT_EQ(ids, (std::vector<uint32_t>{99, 99}));
         EXPECT_EQ(state.messages, std::vector<std::wstring>{c.message});
     }
 }

@@ -80,10 +80,10 @@ TEST_F(HostTest, LanguageAndDatabaseAreThoseGiven) {
 TEST_F(HostTest, PickerWritesQueuedIdsNeverBeyondTheBuffer) {
     state.pickAnswers.push_back({{5, 6, 7}, 3});
     state.pickAnswers.push_back({{1, 2, 3}, 257});
-    std::vector<int32_t> ids(2, 0);
+    std::vector<uint32_t> ids(2, 0);
     IdBuffer buffer{ids.data(), 2};
     EXPECT_EQ(Call("Main/OpenAssayIdDlgEx", &buffer, nullptr), 3);
-    EXPECT_EQ(ids, (std::vector<int32_t>{5, 6}));
+    EXPECT_EQ(ids, (std::vector<uint32_t>{5, 6}));
     EXPECT_EQ(Call("Main/OpenAssayIdDlgEx", &buffer, nullptr), 257);
     EXPECT_EQ(Call("Main/OpenAssayIdDlgEx", &buffer, nullptr), 0);
 }

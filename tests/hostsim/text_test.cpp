@@ -54,7 +54,7 @@ TEST(ScriptWords, AssayIdsTakeEveryValueThePickerCanWrite) {
                {L"4294967295", 0xFFFFFFFFu},
                {L"-1", 0xFFFFFFFFu},
                {L"-2147483648", 0x80000000u}};
-    for (const auto& id : ids) EXPECT_EQ(static_cast<uint32_t>(ParseAssayId(id.text)), id.id);
+    for (const auto& id : ids) EXPECT_EQ(ParseAssayId(id.text), id.id);
     for (const wchar_t* text : {L"4294967296", L"-2147483649", L"1e3", L""})
         EXPECT_THROW(ParseAssayId(text), StepError);
 }
