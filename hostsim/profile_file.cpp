@@ -3,19 +3,10 @@
 #include <charconv>
 #include <cstring>
 
+#include "text/surrogates.h"
 #include "text/utf8_text.h"
 
 namespace {
-
-bool IsSurrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDFFF;
-}
-bool IsHigh(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLow(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 std::wstring Escape(const std::wstring& text) {
     std::wstring result;
@@ -29,7 +20,7 @@ std::wstring Escape(const std::wstring& text) {
             result += L"\\r";
         else if (c == L'\n')
             result += L"\\n";
-        else if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
+        else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             result += c;
             result += text[++i];
         } else if (IsSurrogate(c)) {

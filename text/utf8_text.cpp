@@ -7,9 +7,8 @@ constexpr uint32_t kReplacement = 0xFFFD;
 void AppendWide(std::wstring& out, uint32_t codePoint) {
     if constexpr (sizeof(wchar_t) == 2) {
         if (codePoint >= 0x10000) {
-            codePoint -= 0x10000;
-            out.push_back(static_cast<wchar_t>(0xD800 + (codePoint >> 10)));
-            out.push_back(static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF)));
+            out.push_back(static_cast<wchar_t>(HighSurrogateOf(codePoint)));
+            out.push_back(static_cast<wchar_t>(LowSurrogateOf(codePoint)));
             return;
         }
     }

@@ -10,6 +10,8 @@
 // value beyond U+10FFFF) reads as U+FFFD, one for each such byte. Embedded zero characters are kept both
 // ways.
 
+#include "text/surrogates.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,12 +23,9 @@ template <typename Visit>
 void ForEachCodePoint(std::wstring_view text, Visit&& visit) {
     for (size_t i = 0; i < text.size(); ++i) {
         uint32_t unit = static_cast<uint32_t>(text[i]);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
-            uint32_t next = static_cast<uint32_t>(text[i + 1]);
-            if (next >= 0xDC00 && next <= 0xDFFF) {
-                unit = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
-                ++i;
-            }
+        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(static_cast<uint32_t>(text[i + 1]))) {
+            unit = JoinSurrogates(unit, static_cast<uint32_t>(text[i + 1]));
+            ++i;
         }
         visit(unit);
     }

@@ -39,7 +39,7 @@ void AppendCharacter(std::string& out, uint32_t codePoint) {
     default:
         break;
     }
-    if (codePoint < 0x20 || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+    if (codePoint < 0x20 || IsSurrogate(codePoint))
         AppendEscape(out, codePoint);
     else
         AppendUtf8(out, codePoint);
