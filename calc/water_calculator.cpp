@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -148,8 +150,10 @@ void AppendMessage(std::wstring& errorText, std::wstring_view line) {
 
 // Adds every water height of the set to its role's accumulator. Answers the line that names the first named
 // peak that is not water, where the calculation has to stop; an empty text when there is none.
-std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights, TextSource texts) {
+std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heights,
+                                 std::vector<InjectionDetails>& injections, TextSource texts) {
     for (const AssayEntry& entry : sampleSet) {
+        InjectionDetails& taken = injections.emplace_back();
         for (const PeakRecord& peak : entry.peaks) {
             if (peak.name.empty()) continue;
             if (!IsWater(peak.name)) {
@@ -161,6 +165,7 @@ std::wstring CollectWaterHeights(const SampleSet& sampleSet, Accumulators& heigh
                 return line;
             }
             heights.add(entry.role, peak.height);
+            taken.heights.push_back(peak.height);
         }
     }
     return {};
@@ -229,6 +234,26 @@ std::array<bool, kChecks> ChecksMeasured(const FormValues& form, const Accumulat
             count(AssayRole::Analysis) >= 2};
 }
 
+double Deviation(double k, double kMean) {
+    if (std::isnan(k) || std::isnan(kMean)) return kNotComputed;
+    return (k - kMean) / kMean * kPercent;
+}
+
+// Where the sample's net height lies against the heights the calibration covers.
+void FillRange(CalcDetails& details, const Accumulators& heights) {
+    details.net = heights.analysis.count == 0 ? kNotComputed : details.analysisHeight - details.analysisBlank;
+    details.low = std::numeric_limits<double>::infinity();
+    details.high = -std::numeric_limits<double>::infinity();
+    for (LevelDetails& level : details.levels) {
+        level.deviation = Deviation(level.coefficient, details.kMean);
+        const double above = level.height - details.blank;
+        details.low = std::isnan(above) ? above : std::min(details.low, above);
+        details.high = std::isnan(above) ? above : std::max(details.high, above);
+    }
+    if (!std::isnan(details.net) && !std::isnan(details.low) && !std::isnan(details.high))
+        details.inRange = details.low <= details.net && details.net <= details.high;
+}
+
 }  // namespace
 
 void WaterCalculator::bind(const SampleSet& sampleSet, FormValues& form, CalcResults& results,
@@ -252,7 +277,8 @@ void WaterCalculator::calculate() {
     }
 
     Accumulators heights;
-    if (const std::wstring stop = CollectWaterHeights(*sampleSet_, heights, texts_); !stop.empty()) {
+    std::vector<InjectionDetails> injections;
+    if (const std::wstring stop = CollectWaterHeights(*sampleSet_, heights, injections, texts_); !stop.empty()) {
         // Nothing of an earlier calculation may stand beside this one: the water is not computed and the one
         // line says why; the results keep only the masses and water contents set above.
         reporter_->reportNoWater(texts_(IDS_NO_WATER));
@@ -302,6 +328,8 @@ void WaterCalculator::calculate() {
     }
     details.analysisBlank = heights.driedAnalysis.mean();
     details.analysisHeight = heights.analysis.mean();
+    details.injections = std::move(injections);
+    FillRange(details, heights);
     details.complete = true;
 
     // For two injections the mean is the method's half of their sum, to the last bit.

@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class SampleSet;
 
@@ -46,6 +48,13 @@ struct LevelDetails {
     double coefficient = 0.0;
     // The count of the level's water heights.
     std::size_t injections = 0;
+    // How far the coefficient lies from their mean, percent of the mean; NaN when either is not a number.
+    double deviation = 0.0;
+};
+
+// The water heights the calculation took from one chromatogram, in the order it used them.
+struct InjectionDetails {
+    std::vector<double> heights;
 };
 
 // What the report shows a reviewer beside the result: each check against its limit and the calibration the
@@ -63,6 +72,16 @@ struct CalcDetails {
     // The mean water heights of the dried extractant and of the sample in the analysis.
     double analysisBlank = 0.0;
     double analysisHeight = 0.0;
+    // One per chromatogram of the set, in set order.
+    std::vector<InjectionDetails> injections;
+    // The sample's height above the dried extractant, as the water value takes it; NaN without a sample height.
+    double net = 0.0;
+    // The smallest and the largest height of a level above the calibration blank: the range the calibration
+    // covers. NaN when a level has no height.
+    double low = 0.0;
+    double high = 0.0;
+    // Whether net lies within [low, high]; empty when any of the three is not a number.
+    std::optional<bool> inRange;
 };
 
 // Everything the last calculation produced, as the report reads it; all zero before the first one.

@@ -1,6 +1,9 @@
 #include "tests/calc/calc_fixture.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,6 +88,33 @@ TEST(CalcDetails, HeightsAndInjectionsOfTheCalibrationAndAnalysis) {
     }
     EXPECT_EQ(d.analysisBlank, 2.0);
     EXPECT_EQ(d.analysisHeight, 10.25);
+    // Net 10.25 - 2 against levels 11, 10, 20, 30 above the blank 0.625.
+    EXPECT_EQ(d.net, 8.25);
+    EXPECT_EQ(d.low, 9.375);
+    EXPECT_EQ(d.high, 29.375);
+    EXPECT_EQ(d.inRange, std::optional<bool>(false));
+    ASSERT_EQ(d.injections.size(), injections.size());
+    for (std::size_t i = 0; i < injections.size(); ++i)
+        EXPECT_EQ(d.injections[i].heights, std::vector<double>{injections[i].height}) << i;
+    for (const LevelDetails& level : d.levels)
+        EXPECT_DOUBLE_EQ(level.deviation, (level.coefficient - d.kMean) / d.kMean * 100.0);
+}
+
+// Two water peaks of one chromatogram are both taken, in peak order; a level without heights leaves the
+// range and the deviations not a number.
+TEST(CalcDetails, InjectionsAndRangeOfAnIncompleteSet) {
+    SampleSet set = MakeSet({{R::Calibration1, 4.0}, {R::Analysis, 3.0}, {R::Calibration2, 5.0}});
+    set.entry(0).peaks.push_back(NamedPeak(L"вода", 6.0));
+    set.entry(1).peaks.push_back(PeakRecord{});
+    const CalcDetails d = Calculate(set, Masses(1, 1, 1, 1, 1, 1)).results.details;
+    ASSERT_EQ(d.injections.size(), 3u);
+    EXPECT_EQ(d.injections[0].heights, (std::vector<double>{4.0, 6.0}));
+    EXPECT_EQ(d.injections[1].heights, std::vector<double>{3.0});
+    EXPECT_EQ(d.net, 3.0);
+    EXPECT_TRUE(std::isnan(d.low));
+    EXPECT_TRUE(std::isnan(d.high));
+    EXPECT_FALSE(d.inRange.has_value());
+    EXPECT_TRUE(std::isnan(d.levels[0].deviation));
 }
 
 // After a stop on a foreign peak nothing of a finished calculation may stand, an earlier one's neither.
