@@ -28,16 +28,22 @@ struct FormValues {
     std::wstring errorText;
 };
 
-// One acceptance check of the last calculation: the percentage it compared with its limit.
+// What an acceptance check concluded. A check is judged only when every value it reads was computed from
+// what the method needs; otherwise its value would mean nothing, and it neither passes nor fails.
+enum class CheckResult { NotJudged, Passed, Failed };
+
+// One acceptance check of the last calculation: the percentage it compared with its limit. The error list, the
+// report and recalc all read result, so that they never disagree.
 struct CheckOutcome {
+    // NaN when the check was not judged.
     double value = 0.0;
     double limit = 0.0;
-    // Whether the value is a finite number and the set held every height the check needs; passed means
-    // nothing otherwise.
-    bool judged = false;
-    // The value did not exceed the limit.
-    bool passed = false;
+    CheckResult result = CheckResult::NotJudged;
 };
+
+// The calculation's one conclusion: failed when a judged check failed; otherwise incomplete when the water
+// value is not a number, a check was not judged or the error list holds a line (a stop included); else passed.
+enum class Verdict { Passed, Failed, Incomplete };
 
 // One calibration solution as the calculation saw it.
 struct LevelDetails {
@@ -84,7 +90,8 @@ struct CalcDetails {
     std::optional<bool> inRange;
 };
 
-// Everything the last calculation produced, as the report reads it; all zero before the first one.
+// Everything the last calculation produced, as the report reads it; all zero before the first one. A content
+// or coefficient that could not be computed from a valid mass (a finite number above zero) is NaN.
 struct CalcResults {
     double m1 = 0.0;
     double m2 = 0.0;
@@ -118,6 +125,8 @@ struct CalcResults {
     double sampleMass = 0.0;
     double water = 0.0;
     std::wstring errorText;
+    // Empty before the first calculation.
+    std::optional<Verdict> verdict;
     // Shown by the report's "details" and printed by recalc under keys of their own.
     CalcDetails details;
 };

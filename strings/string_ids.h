@@ -46,10 +46,17 @@
 #define IDS_PORTION_MASS 228
 #define IDS_SAMPLE_MASS 229
 #define IDS_INCOMPLETE_TWO 230
-#define IDS_INCOMPLETE_AT_LEAST_ONE 231
+#define IDS_INCOMPLETE_AT_LEAST_TWO 231
 #define IDS_ROLE_NOT_MATCHED 232
 #define IDS_STOPPED 233
 #define IDS_NO_WATER 234
+#define IDS_LEVEL_NOT_ABOVE_BLANK 235
+#define IDS_SAMPLE_NOT_ABOVE_BLANK 236
+#define IDS_WATER_NOT_COMPUTED 237
+// The verdict lines of the default style sheet, which holds them in its own text; its test compares them here.
+#define IDS_VERDICT_PASSED 238
+#define IDS_VERDICT_FAILED 239
+#define IDS_VERDICT_INCOMPLETE 240
 
 // Reading chromatograms and keeping the list.
 #define IDS_FILE_NOT_LOADED 300

@@ -53,7 +53,7 @@ TEST(WaterCalculator, WorkedExampleGivesFour) {
     EXPECT_EQ(Bits(r.portionMass), Bits(2.0));
     EXPECT_EQ(Bits(r.sampleMass), Bits(4.0));
     // Without a blank the value stands, and the list says what was missing.
-    const wchar_t* const noBlank = L"Неполный набор: «осуш. градуировка» — пиков воды 0, нужно не меньше 1\r\n";
+    const wchar_t* const noBlank = L"Неполный набор: «осуш. градуировка» — пиков воды 0, нужно не меньше 2\r\n";
     EXPECT_EQ(out.form.errorText, noBlank);
     EXPECT_EQ(r.errorText, noBlank);
     EXPECT_TRUE(out.stops.empty());
@@ -215,7 +215,6 @@ TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed) {
     constexpr double FormValues::*kMasses[] = {&FormValues::m1, &FormValues::m2,          &FormValues::m3,
                                                &FormValues::m4, &FormValues::portionMass, &FormValues::sampleMass};
     constexpr std::optional<uint64_t> kNone;
-    const std::wstring k = kMessages[5];
     struct Case {
         const char* name;
         int role = -1;  // keeps this many injections of the role (0 or 1), or adds a third (3)
@@ -227,13 +226,13 @@ TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed) {
     };
     auto incomplete = [](const wchar_t* role, int n) {
         return L"Неполный набор: «" + std::wstring(role) + L"» — пиков воды " + std::to_wstring(n) +
-               (std::wstring(role) == L"осуш. градуировка" ? L", нужно не меньше 1\r\n" : L", нужно 2\r\n");
+               (std::wstring(role) == L"осуш. градуировка" ? L", нужно не меньше 2\r\n" : L", нужно 2\r\n");
     };
     auto mass = [](const wchar_t* text) { return L"Масса " + std::wstring(text) + L" должна быть больше нуля\r\n"; };
     const Case cases[] = {
         {"complete", -1, 2, -1, 0, 0x3F9BA52C6C53D6EEu, L""},
         {"no blank", 0, 0, -1, 0, 0x3F995B0D092B7C1Eu, incomplete(L"осуш. градуировка", 0)},
-        {"one blank", 0, 1, -1, 0, 0x3F9B90CA19D297A7u, L""},
+        {"one blank", 0, 1, -1, 0, 0x3F9B90CA19D297A7u, incomplete(L"осуш. градуировка", 1)},
         {"level 1 missing", 1, 0, -1, 0, kNone, incomplete(L"Градуировка 1", 0)},
         {"level 1 once", 1, 1, -1, 0, 0x3F9B8C8FCC59D63Du, incomplete(L"Градуировка 1", 1)},
         {"level 1 thrice", 1, 3, -1, 0, 0x3F9B9CE51A4D66B3u, incomplete(L"Градуировка 1", 3)},
@@ -252,10 +251,10 @@ TEST(WaterCalculator, IncompleteOrInvalidDeterminationsAreNamed) {
         {"no sample", 6, 0, -1, 0, kNone, incomplete(L"анализ", 0)},
         {"sample once", 6, 1, -1, 0, 0x3F9BE43B8ECE5B92u, incomplete(L"анализ", 1)},
         {"sample thrice", 6, 3, -1, 0, 0x3F9BBA3177D20328u, incomplete(L"анализ", 3)},
-        {"m1 zero", -1, 2, 0, 0.0, kNone, k + mass(L"растворителя m1")},
-        {"m2 negative", -1, 2, 1, -1.0, kNone, k + mass(L"растворителя m2")},
-        {"m3 zero", -1, 2, 2, 0.0, kNone, k + mass(L"растворителя m3")},
-        {"m4 negative", -1, 2, 3, -1.0, kNone, k + mass(L"растворителя m4")},
+        {"m1 zero", -1, 2, 0, 0.0, kNone, mass(L"растворителя m1")},
+        {"m2 negative", -1, 2, 1, -1.0, kNone, mass(L"растворителя m2")},
+        {"m3 zero", -1, 2, 2, 0.0, kNone, mass(L"растворителя m3")},
+        {"m4 negative", -1, 2, 3, -1.0, kNone, mass(L"растворителя m4")},
         {"portion zero", -1, 2, 4, 0.0, kNone, mass(L"навески")},
         {"portion negative", -1, 2, 4, -1.0, kNone, mass(L"навески")},
         {"sample mass zero", -1, 2, 5, 0.0, kNone, mass(L"пробы")},
@@ -296,19 +295,20 @@ TEST(WaterCalculator, UnmatchedSampleIsNamed) {
     set.append(std::move(unmatched));
     const Outcome out = Calculate(set, Masses(10, 10, 10, 10, 2, 4));
     EXPECT_EQ(Bits(out.form.water), Bits(4.0));
-    EXPECT_EQ(out.form.errorText, L"Тип расчёта не определён: «образец» учтена как «осуш. градуировка»\r\n");
+    EXPECT_EQ(out.form.errorText,
+              L"Неполный набор: «осуш. градуировка» — пиков воды 1, нужно не меньше 2\r\n"
+              L"Тип расчёта не определён: «образец» учтена как «осуш. градуировка»\r\n");
 }
 
-TEST(WaterCalculator, NonPositiveSolventMassLeavesContentZero) {
+// A content not computed is not a number, and so is every coefficient that would stand on it.
+TEST(WaterCalculator, InvalidSolventMassLeavesContentNotANumber) {
     std::vector<Injection> injections = WorkedExample();
     std::erase_if(injections, [](const Injection& i) { return i.role == R::Calibration3; });
-    const Outcome out = Calculate(MakeSet(injections), Masses(0, -10, 0, 10, 2, 4));
+    const Outcome out = Calculate(MakeSet(injections), Masses(0, -10, kInf, 10, 2, 4));
     const CalcResults& r = out.results;
-    EXPECT_EQ(Bits(r.c1), Bits(0.0));
-    EXPECT_EQ(Bits(r.c2), Bits(0.0));
+    for (double notComputed : {r.c1, r.c2, r.c3, r.k1, r.k2, r.k3, r.kMean, r.kSpread})
+        EXPECT_TRUE(std::isnan(notComputed)) << notComputed;
     EXPECT_EQ(Bits(r.m2), Bits(-10.0));
-    EXPECT_EQ(Bits(r.k1), Bits(0.0));
-    EXPECT_TRUE(std::isnan(r.k3));  // no heights and no content: zero over not-a-number
     EXPECT_EQ(Bits(r.k4), Bits(1.0));
 }
 
@@ -355,7 +355,11 @@ TEST(WaterCalculator, ForeignPeakStopsWithNothingOfAnEarlierRun) {
         expected.c2 = 0.998 / 2.25;
         expected.c3 = 1.996 / 0.75;
         expected.c4 = 2.994 / 3.0;
+        // The masses the analyst typed stay, for the report to print.
+        expected.portionMass = 0.125;
+        expected.sampleMass = 1.75;
         for (double CalcResults::*field : kResultNumbers) EXPECT_EQ(Bits(out.results.*field), Bits(expected.*field));
+        EXPECT_EQ(out.results.verdict, Verdict::Incomplete);
     }
 }
 
