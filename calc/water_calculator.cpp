@@ -366,6 +366,18 @@ void FillDetails(const Determination& d, double kMean, std::vector<InjectionDeta
 
 }  // namespace
 
+std::wstring_view VerdictName(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Passed:
+        return L"passed";
+    case Verdict::Failed:
+        return L"failed";
+    case Verdict::Incomplete:
+        break;
+    }
+    return L"incomplete";
+}
+
 void WaterCalculator::bind(const SampleSet& sampleSet, FormValues& form, CalcResults& results,
                            NoWaterReporter& reporter) {
     sampleSet_ = &sampleSet;

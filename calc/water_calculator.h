@@ -45,6 +45,9 @@ struct CheckOutcome {
 // value is not a number, a check was not judged or the error list holds a line (a stop included); else passed.
 enum class Verdict { Passed, Failed, Incomplete };
 
+// The word the report's details and recalc write for a verdict: "passed", "failed", "incomplete".
+std::wstring_view VerdictName(Verdict verdict);
+
 // One calibration solution as the calculation saw it.
 struct LevelDetails {
     double mass = 0.0;

@@ -87,10 +87,10 @@ void WriteChecks(JsonWriter& json, const CalcDetails& details) {
         json.Key("limit");
         json.Double(check.limit);
         json.Key("passed");
-        if (check.judged)
-            json.Bool(check.passed);
-        else
+        if (check.result == CheckResult::NotJudged)
             json.Null();
+        else
+            json.Bool(check.result == CheckResult::Passed);
         json.EndObject();
     }
     json.EndArray();
@@ -211,6 +211,9 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     WriteChecks(json, report.results.details);
     json.Key("calibration");
     WriteCalibration(json, report.results.details);
+    json.Key("verdict");
+    // A run always calculates, so a verdict is always there.
+    json.String(VerdictName(report.results.verdict.value_or(Verdict::Incomplete)));
     json.EndObject();
     return json.Text() + "\n";
 }
