@@ -75,12 +75,17 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const {
 
 namespace {
 
-// "1" passed, "0" failed, empty when the check could not be judged.
-std::wstring_view VerdictText(const CheckOutcome& check) {
-    if (!check.judged) {
-        return {};
+// "1" passed, "0" failed, empty when the check was not judged.
+std::wstring_view PassedText(const CheckOutcome& check) {
+    switch (check.result) {
+    case CheckResult::Passed:
+        return L"1";
+    case CheckResult::Failed:
+        return L"0";
+    case CheckResult::NotJudged:
+        break;
     }
-    return check.passed ? L"1" : L"0";
+    return {};
 }
 
 void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
@@ -105,6 +110,10 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
     const ComPtr<IXMLDOMElement> details = xml.AddElement(nullptr, L"details");
     xml.AddTextElement(details.get(), L"made", made);
     xml.AddTextElement(details.get(), L"module", module);
+    // Every calculation, a stop included, gives a verdict; before the first there is none.
+    if (results_ && results_->verdict) {
+        xml.AddTextElement(details.get(), L"verdict", VerdictName(*results_->verdict));
+    }
     if (!results_ || !results_->details.complete) {
         return;
     }
@@ -116,7 +125,7 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
         xml.AddTextElement(element.get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
         xml.AddTextElement(element.get(), L"value", FormatFixed(check.value, kDecimals));
         xml.AddTextElement(element.get(), L"limit", FormatFixed(check.limit, kDecimals));
-        xml.AddTextElement(element.get(), L"passed", VerdictText(check));
+        xml.AddTextElement(element.get(), L"passed", PassedText(check));
     }
     AddCalibration(xml, details.get(), d);
     const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.get(), L"analysis");

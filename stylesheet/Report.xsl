@@ -2,8 +2,9 @@
 <!--
   The default report of a water determination. The module hands over the document
   Document / files / fill_data (six children: number, file path, sample, analyse_time, role, method)
-  followed by m1 m2 m3 m4 mass_rastv mass_proba water err details. "details" holds "made" and "module" and,
-  after a calculation that ran to its end, eight "check" elements, "calibration" and "analysis".
+  followed by m1 m2 m3 m4 mass_rastv mass_proba water err details. "details" holds "made" and "module", after
+  any calculation "verdict" (passed, failed or incomplete), and after a calculation that ran to its end eight
+  "check" elements, "calibration" and "analysis".
 
   Plain XSLT 1.0 without processor extensions, so that every processor renders it alike. The output is
   well-formed XHTML without an XML declaration: MSXML under Wine re-parses the result, and anything else
@@ -49,6 +50,11 @@
           .result .value { font-size: 28pt; font-weight: 700; margin-top: 4px; }
           .note { color: #555; font-style: italic; }
           .warning { font-weight: 700; color: #a00000; border-left: 4px solid #a00000; padding-left: 8px; }
+          /* The verdict reads on a black-and-white print by its words; colour only repeats them. */
+          .verdict { font-weight: 700; border-left: 4px solid; padding-left: 8px; }
+          .verdict.passed { color: #1d6b2a; }
+          .verdict.failed { color: #a00000; }
+          .verdict.incomplete { color: #7a4a00; }
           ul.errors { margin: 0; padding-left: 22px; color: #a00000; }
           ul.errors li { margin: 3px 0; }
           .aside { color: #555; font-style: italic; }
@@ -156,9 +162,15 @@
                 </xsl:otherwise>
               </xsl:choose>
             </div>
-            <xsl:if test="normalize-space($messages) != ''">
-              <p class="warning">Определение не соответствует требованиям методики: см. сообщения ниже.</p>
-            </xsl:if>
+            <xsl:choose>
+              <!-- The calculation's one verdict; a document of an older module has none, only its messages. -->
+              <xsl:when test="details/verdict">
+                <xsl:apply-templates select="details/verdict"/>
+              </xsl:when>
+              <xsl:when test="normalize-space($messages) != ''">
+                <p class="warning">Определение не соответствует требованиям методики: см. сообщения ниже.</p>
+              </xsl:when>
+            </xsl:choose>
           </xsl:otherwise>
         </xsl:choose>
 
@@ -213,6 +225,20 @@
     </p>
   </xsl:template>
 
+  <xsl:template match="verdict">
+    <xsl:choose>
+      <xsl:when test=". = 'passed'">
+        <p class="verdict passed">Соответствует требованиям методики</p>
+      </xsl:when>
+      <xsl:when test=". = 'failed'">
+        <p class="verdict failed">Не соответствует требованиям методики</p>
+      </xsl:when>
+      <xsl:when test=". = 'incomplete'">
+        <p class="verdict incomplete">Определение неполное: результат не подтверждён</p>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
   <xsl:template match="check">
     <tr>
       <xsl:attribute name="class">
@@ -224,7 +250,13 @@
       </xsl:attribute>
       <td><xsl:value-of select="subject"/></td>
       <td class="time"><xsl:value-of select="clause"/></td>
-      <td class="number"><xsl:value-of select="value"/></td>
+      <td class="number">
+        <!-- A check not judged compared nothing. -->
+        <xsl:choose>
+          <xsl:when test="string(number(value)) = 'NaN'">—</xsl:when>
+          <xsl:otherwise><xsl:value-of select="value"/></xsl:otherwise>
+        </xsl:choose>
+      </td>
       <td class="number"><xsl:value-of select="limit"/></td>
       <td class="verdict">
         <xsl:choose>

@@ -4,6 +4,8 @@
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
 #include "report/time_text.h"
+#include "strings/string_ids.h"
+#include "strings/texts.h"
 #include "tests/report/report_test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,6 +146,9 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed) {
         std::vector<std::wstring> values;
         std::vector<std::wstring> messages;
         bool warned = false;  // the value comes with the note that the determination fails the method
+        // The calculation's verdict, and the string id of the line that shows it in the note's place.
+        std::optional<Verdict> verdict = std::nullopt;
+        unsigned verdictText = 0;
     } cases[] = {
         // Before any calculation.
         {false,
@@ -175,6 +181,25 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed) {
          {L"Сообщений о непройденных проверках нет."},
          {L"не рассчитана"},
          {}},
+        {true,
+         4,
+         L"",
+         {L"Сообщений о непройденных проверках нет."},
+         {L"4.000"},
+         {},
+         false,
+         Verdict::Passed,
+         IDS_VERDICT_PASSED},
+        {true, 4, L"Проверка 11.2\r\n", {}, {L"4.000"}, {L"Проверка 11.2"}, false, Verdict::Failed, IDS_VERDICT_FAILED},
+        {true,
+         std::nan(""),
+         L"Масса\r\n",
+         {},
+         {L"не рассчитана"},
+         {L"Масса"},
+         false,
+         Verdict::Incomplete,
+         IDS_VERDICT_INCOMPLETE},
     };
     for (const auto& c : cases) {
         set.removeAll();
@@ -183,11 +208,16 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed) {
         }
         results.water = c.water;
         results.errorText = c.errorText;
+        results.verdict = c.verdict;
         Render();
         EXPECT_EQ(Texts(page, L"//p[@class='note']"), c.notes);
         EXPECT_EQ(Texts(page, L"//div[@class='value']"), c.values);
         EXPECT_EQ(Texts(page, L"//ul/li"), c.messages);
         EXPECT_EQ(Texts(page, L"//p[@class='warning']").size(), c.warned ? 1u : 0u);
+        const std::vector<std::wstring> verdictLine =
+            c.verdict ? std::vector<std::wstring>{std::wstring(BuiltInText(c.verdictText))}
+                      : std::vector<std::wstring>{};
+        EXPECT_EQ(Texts(page, L"//p[starts-with(@class, 'verdict')]"), verdictLine);
         EXPECT_TRUE(page.select_nodes(L"//li/*").empty());
     }
 }
@@ -201,13 +231,13 @@ namespace {
 CalcDetails KnownDetails() {
     CalcDetails d;
     d.complete = true;
-    for (CheckOutcome& check : d.checks) check = {1.0, 10.0, true, true};
-    d.checks[0] = {18.2, 10.0, true, false};
-    d.checks[6].judged = false;
+    for (CheckOutcome& check : d.checks) check = {1.0, 10.0, CheckResult::Passed};
+    d.checks[0] = {18.2, 10.0, CheckResult::Failed};
+    d.checks[6] = {std::nan(""), 10.0, CheckResult::NotJudged};
     d.blank = 0.5;
     const double contents[] = {0.998, 0.998, 1.996, 2.994}, heights[] = {10, 10, 20, 30};
     for (std::size_t i = 0; i < 4; ++i)
-        d.levels[i] = {1.0, contents[i], heights[i], contents[i] / (heights[i] - 0.5), 2};
+        d.levels[i] = {1.0, contents[i], heights[i], contents[i] / (heights[i] - 0.5), 2, 0.0};
     d.kMean = 0.103489;
     return d;
 }
@@ -263,6 +293,7 @@ TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart) {
     EXPECT_EQ(verdicts[1], L"пройдена");
     EXPECT_EQ(verdicts[6], L"не проверена");
     EXPECT_EQ(Texts(page, L"//tr[@class='failed']/td[3]"), V{L"18.200"});
+    EXPECT_EQ(Texts(page, L"//tr[@class='unjudged']/td[3]"), V{L"—"});
     EXPECT_EQ(Attributes(page, L"//*[@class='mean']", L"y2"), V{L"24.77"});
 }
 

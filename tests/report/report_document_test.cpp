@@ -143,7 +143,8 @@ TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds) {
                   madeOnly + L")");
 }
 
-// A calculation that stopped on a foreign peak: the report says the water was not computed, and why.
+// A calculation that stopped on a foreign peak: the report says the water was not computed, and why, beside the
+// masses the analyst typed.
 TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage) {
     SampleSet set;
     AssayEntry entry;
@@ -154,10 +155,12 @@ TEST_F(ReportDocument, AfterAStopTheWaterIsNotANumberAndTheStopIsTheOnlyMessage)
     FormValues form;
     form.water = 4.0;
     form.errorText = L"прежнее\r\n";
+    form.portionMass = 5.0221;
+    form.sampleMass = 10.0157;
     EXPECT_EQ(BuildAfterCalculation(set, form),
-              L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=0.000,mass_proba=0.000,"
-              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />," +
-                  madeOnly + L")");
+              L"Document(m1=0.000,m2=0.000,m3=0.000,m4=0.000,mass_rastv=5.022,mass_proba=10.016,"
+              L"water=nan,err=Расчёт остановлен: пик «метан» в хроматограмме «assay7.stg» — не вода<br />,"
+              L"details(made=09.12.26  16:05,module=1.0.0.1,verdict=incomplete))");
 }
 
 // The water peaks of a determination, one chromatogram each, named so that each gets its role.
@@ -183,7 +186,7 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration) {
         std::wstring details;
     } const cases[] = {
         {"complete", 10.0,
-         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=1),"
+         L"verdict=passed,check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=1),"
          L"check(clause=11.1 4в,subject=градуировочный раствор 2,value=0.000,limit=10.000,passed=1),"
          L"check(clause=11.1 4в,subject=градуировочный раствор 3,value=0.000,limit=10.000,passed=1),"
          L"check(clause=11.1 4в,subject=градуировочный раствор 4,value=0.000,limit=10.000,passed=1),"
@@ -197,17 +200,18 @@ TEST_F(ReportDocument, DetailsShowEachCheckAndTheCalibration) {
          L"level(number=3,mass=1.000,content=1.996,height=20.000,coefficient=0.102359,injections=2),"
          L"level(number=4,mass=1.000,content=2.994,height=30.000,coefficient=0.101492,injections=2),"
          L"kMean=0.103489),analysis(blank=2.000,height=10.250)"},
-        {"failed", 12.0, L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=18.182,limit=10.000,passed=0),"},
-        // One injection of level 1: its difference is not judged.
+        {"failed", 12.0,
+         L"verdict=failed,check(clause=11.1 4в,subject=градуировочный раствор 1,value=18.182,limit=10.000,passed=0),"},
+        // One injection of level 1: its difference is not judged, and compared nothing.
         {"not judged", -1.0,
-         L"check(clause=11.1 4в,subject=градуировочный раствор 1,value=0.000,limit=10.000,passed=),"},
+         L"verdict=incomplete,check(clause=11.1 4в,subject=градуировочный раствор 1,value=nan,limit=10.000,passed=),"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<std::pair<const wchar_t*, double>> injections{
-            {L"осуш. град", 0.5},  {L"град1", 10.0},      {L"град2", 10.0}, {L"град2", 10.0},
-            {L"град3", 20.0},      {L"град3", 20.0},      {L"град4", 30.0}, {L"град4", 30.0},
-            {L"проба осуш.", 2.0}, {L"проба осуш.", 2.0}, {L"проба", 10.0}, {L"проба", 10.5}};
+            {L"осуш. град", 0.5},  {L"осуш. град", 0.5}, {L"град1", 10.0}, {L"град2", 10.0}, {L"град2", 10.0},
+            {L"град3", 20.0},      {L"град3", 20.0},     {L"град4", 30.0}, {L"град4", 30.0}, {L"проба осуш.", 2.0},
+            {L"проба осуш.", 2.0}, {L"проба", 10.0},     {L"проба", 10.5}};
         if (c.secondLevel1 > 0) injections.emplace_back(L"град1", c.secondLevel1);
         FormValues form;
         form.m1 = form.m2 = form.m3 = form.m4 = form.portionMass = form.sampleMass = 1.0;
