@@ -39,7 +39,8 @@ inline std::wstring CheckFailedText(std::size_t check, TextSource texts) {
     return FormatText(texts(kChecks[check].failed), {kChecks[check].clause});
 }
 
-// Why the water value could not be computed: the solvent mass of calibration solutions 1 to 4 is not above zero.
+// Why the water value could not be computed: the solvent mass of calibration solutions 1 to 4 is not a finite
+// number above zero.
 inline constexpr std::array<unsigned, 4> kSolventMass{IDS_SOLVENT_MASS1, IDS_SOLVENT_MASS2, IDS_SOLVENT_MASS3,
                                                       IDS_SOLVENT_MASS4};
 
