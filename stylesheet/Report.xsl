@@ -51,10 +51,10 @@
           .note { color: #555; font-style: italic; }
           .warning { font-weight: 700; color: #a00000; border-left: 4px solid #a00000; padding-left: 8px; }
           /* The verdict reads on a black-and-white print by its words; colour only repeats them. */
-          .verdict { font-weight: 700; border-left: 4px solid; padding-left: 8px; }
-          .verdict.passed { color: #1d6b2a; }
-          .verdict.failed { color: #a00000; }
-          .verdict.incomplete { color: #7a4a00; }
+          p.verdict { font-weight: 700; border-left: 4px solid; padding-left: 8px; }
+          p.verdict.passed { color: #1d6b2a; }
+          p.verdict.failed { color: #a00000; }
+          p.verdict.incomplete { color: #7a4a00; }
           ul.errors { margin: 0; padding-left: 22px; color: #a00000; }
           ul.errors li { margin: 3px 0; }
           .aside { color: #555; font-style: italic; }
