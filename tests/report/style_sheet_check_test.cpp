@@ -54,46 +54,21 @@ TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes) {
         {"element named document", Template("<xsl:value-of select=\"document/title\"/><document/>"), R::kNone},
         {"text", Template("document('x')"), R::kNone},
         {"document in a string literal", Template("<xsl:value-of select=\"'a document (draft)'\"/>"), R::kNone},
-        {"document in a template's literal", Template("<a title=\"{concat(&quot;a document (&quot;, 1)}\"/>"),
-         R::kNone},
-        {"document() after a literal", Template("<xsl:value-of select=\"concat('a document (', document('x'))\"/>"),
+        {"document in a template's literal", Template("<a title=\"{concat(&quot;document (&quot;, 1)}\"/>"), R::kNone},
+        {"document() after a literal", Template("<xsl:value-of select=\"concat('a (', document('x'))\"/>"),
          R::kDocumentFunction},
         {"apostrophe in a template's text", Template("<xsl:element name=\"it's {document('x')}\"/>"),
          R::kDocumentFunction},
-        {"xsl:document of XSLT 1.1", Template("<xsl:document href=\"file:///c:/x.html\">a</xsl:document>"),
+        {"xsl:document of XSLT 1.1", Template("<xsl:document href=\"x.html\">a</xsl:document>"),
          R::kUnknownXsltElement},
-        {"unknown instruction, default namespace",
-         "<transform version=\"1.0\" xmlns=\"http://www.w3.org/1999/XSL/Transform\"><document href=\"x\"/>"
-         "</transform>",
-         R::kUnknownXsltElement},
-        {"unknown instruction, own prefix", Sheet("<t:frobnicate xmlns:t=\"http://www.w3.org/1999/XSL/Transform\"/>"),
-         R::kUnknownXsltElement},
-        {"XSLT 1.0's rarer elements",
-         Sheet(
-             "<xsl:decimal-format name=\"d\"/><xsl:namespace-alias stylesheet-prefix=\"u\" result-prefix=\"#default\"/>"
-             "<xsl:preserve-space elements=\"a\"/><xsl:strip-space elements=\"b\"/><xsl:attribute-set name=\"s\">"
-             "<xsl:attribute name=\"c\">1</xsl:attribute></xsl:attribute-set><xsl:template match=\"/\">"
-             "<xsl:apply-imports/><xsl:processing-instruction name=\"p\"/><xsl:number/><xsl:comment/>"
-             "<xsl:message/><xsl:copy/><xsl:fallback/></xsl:template>"),
+        {"XSLT 1.0's rarer elements", Template("<xsl:apply-imports/><xsl:number/><xsl:fallback/><xsl:comment/>"),
          R::kNone},
-        {"extension prefixes on the style sheet",
-         "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\""
-         " xmlns:saxon=\"http://icl.com/saxon\" extension-element-prefixes=\"saxon\"><xsl:template match=\"/\">"
-         "<saxon:output href=\"x\"/></xsl:template></xsl:stylesheet>",
+        {"extension prefixes on transform",
+         "<t:transform xmlns:t=\"http://www.w3.org/1999/XSL/Transform\" extension-element-prefixes=\"\"/>",
          R::kExtensionElements},
-        {"extension prefixes on transform, empty",
-         "<t:transform version=\"1.0\" xmlns:t=\"http://www.w3.org/1999/XSL/Transform\" "
-         "extension-element-prefixes=\"\"/>",
+        {"extension prefixes, literal result element", Template("<a xsl:extension-element-prefixes=\"u\"/>"),
          R::kExtensionElements},
-        {"extension prefixes on a literal result element",
-         Template("<out xmlns:exsl=\"http://exslt.org/common\" xsl:extension-element-prefixes=\"exsl\">"
-                  "<exsl:document href=\"x\"/></out>"),
-         R::kExtensionElements},
-        {"extension prefixes, own prefix",
-         Template("<out xmlns:q=\"http://www.w3.org/1999/XSL/Transform\" q:extension-element-prefixes=\"u\"/>"),
-         R::kExtensionElements},
-        {"extension prefixes as a literal result element's text", Template("<out extension-element-prefixes=\"u\"/>"),
-         R::kNone},
+        {"the same attribute as text", Template("<a extension-element-prefixes=\"u\"/>"), R::kNone},
         {"not XML", "<xsl:stylesheet", R::kNotReadable},
         {"empty", "", R::kNotReadable},
     };
