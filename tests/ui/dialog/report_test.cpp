@@ -1,5 +1,4 @@
-// The report button: the report shows the masses of the last recalculation, not what was typed since, and no
-// result once the typing put it out of date.
+// The report button: the report shows the values of the last recalculation, not what was typed since.
 #include "tests/ui/dialog/main_dialog_harness.h"
 
 #include "report/report_environment.h"
@@ -101,8 +100,6 @@ TEST_F(MainDialogReportTest, ReportShowsTheMassesOfTheLastRecalculation) {
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
     for (const char* typed : {"0.987", "0.876", "0.765", "0.654", "4.321", "3.219"})
         EXPECT_EQ(html.find(typed), std::string::npos) << typed;
-    // Nor a result of other masses: the typing put it out of date.
-    EXPECT_NE(html.find("Расчёт устарел"), std::string::npos);
     // Typed but not taken: the fields still show what the analyst typed.
     EXPECT_EQ(Text(IDC_M1), L"0.987");
 }
