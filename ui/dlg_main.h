@@ -53,9 +53,6 @@ public:
     // Tells the host that the sample set changed: message 1035 to the parent of the dialog's parent, or to
     // the dialog's parent itself when that is the host's top-level window, never to the thread.
     void NotifySetChanged();
-    // The list or a mass changed: a result on screen no longer belongs to them (nothing before the first
-    // calculation).
-    void PutResultOutOfDate();
 
     // The state in the host's profile: written at every close (IDCANCEL and IDOK), read once when the window
     // is created. A list that could not be kept whole is told to the analyst.
@@ -84,6 +81,9 @@ private:
     void OnRestoreEnded(const AssayLoad& load, bool stopped);
     // A mass field's text changed: typed, pasted or put there by the dialog.
     void OnMassChanged(int id);
+    // The list or a mass changed: a result on screen no longer belongs to them (nothing before the first
+    // calculation).
+    void PutResultOutOfDate();
 
     // m1 to m4, the portion and the sample.
     static constexpr std::size_t kMassFieldCount = 6;
