@@ -53,7 +53,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
         SetWindowTextW(control, FormatGeneral(value, kShownDigits).c_str());
         return;
     }
-    std::optional<double> read = ParseNumber(ControlText(control));
+    if ((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0) return;
+    std::optional<double> read = ParseWholeNumber(ControlText(control));
     if (!read) {
         pDX->m_pDlgWnd->MessageBox(std::wstring(dialogkit::ResourceText(IDS_NOT_A_NUMBER)), {},
                                    MB_OK | MB_ICONEXCLAMATION);

@@ -34,8 +34,10 @@ namespace dialogkit {
 struct ExchangeStopped {};
 }  // namespace dialogkit
 
-// A double: shown as "%.*g" with 15 significant digits, read back as "%lf" reads it (nan and infinities
-// included); a text that is not a number shows the number message and stops the exchange.
+// A double: shown as "%.*g" with 15 significant digits; read back only when its whole text is one finite
+// decimal number (a comma serving as the decimal point), else the number message stops the exchange. A
+// read-only edit is not read back: it holds what the dialog put there ("nan" of a value not computed
+// included), which the analyst cannot have changed.
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 // A computed double, only shown: as DDX_Text shows it, and no number at all when it is not a number (nothing
 // was computed). Never read back, so an empty field raises no message.

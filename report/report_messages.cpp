@@ -44,6 +44,8 @@ std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_vie
         {StyleSheetRefusal::kScript, IDS_REFUSAL_SCRIPT},
         {StyleSheetRefusal::kImportOrInclude, IDS_REFUSAL_IMPORT},
         {StyleSheetRefusal::kDocumentFunction, IDS_REFUSAL_DOCUMENT},
+        {StyleSheetRefusal::kUnknownXsltElement, IDS_REFUSAL_XSLT_ELEMENT},
+        {StyleSheetRefusal::kExtensionElements, IDS_REFUSAL_EXTENSION},
     };
     for (const auto& reason : kReasons) {
         if (reason.refusal == refusal) {

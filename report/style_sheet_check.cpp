@@ -2,13 +2,59 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
+#include <string>
 #include <new>
 
 namespace {
 
 constexpr std::wstring_view kXsltNamespace = L"http://www.w3.org/1999/XSL/Transform";
 constexpr std::wstring_view kMsxslNamespace = L"urn:schemas-microsoft-com:xslt";
+
+// Every element XSLT 1.0 defines, in order.
+constexpr std::wstring_view kXslt10Elements[] = {
+    L"apply-imports",
+    L"apply-templates",
+    L"attribute",
+    L"attribute-set",
+    L"call-template",
+    L"choose",
+    L"comment",
+    L"copy",
+    L"copy-of",
+    L"decimal-format",
+    L"element",
+    L"fallback",
+    L"for-each",
+    L"if",
+    L"import",
+    L"include",
+    L"key",
+    L"message",
+    L"namespace-alias",
+    L"number",
+    L"otherwise",
+    L"output",
+    L"param",
+    L"preserve-space",
+    L"processing-instruction",
+    L"sort",
+    L"strip-space",
+    L"stylesheet",
+    L"template",
+    L"text",
+    L"transform",
+    L"value-of",
+    L"variable",
+    L"when",
+    L"with-param",
+};
+
+bool IsXslt10Element(std::wstring_view local) {
+    return std::binary_search(std::begin(kXslt10Elements), std::end(kXslt10Elements), local);
+}
 
 bool IsXmlSpace(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
@@ -24,6 +70,25 @@ bool CallsDocument(std::wstring_view expression) {
         if (next < expression.size() && expression[next] == L'(') return true;
     }
     return false;
+}
+
+// The same in an XPath expression, where a string literal ('…' or "…", no escapes) is only text: each one
+// stands as a number token while the rest is searched. A literal left open runs to the end, as it would for
+// the processor, which then refuses the expression.
+bool ExpressionCallsDocument(std::wstring_view expression) {
+    std::wstring outside;
+    wchar_t quote = 0;
+    for (const wchar_t c : expression) {
+        if (quote != 0) {
+            if (c == quote) quote = 0;
+        } else if (c == L'\'' || c == L'"') {
+            quote = c;
+            outside += L'0';
+        } else {
+            outside += c;
+        }
+    }
+    return CallsDocument(outside);
 }
 
 // The expressions of an attribute value template are what stands between single braces; "{{" and "}}"
@@ -44,7 +109,7 @@ bool TemplateCallsDocument(std::wstring_view value) {
                 quote = 0;
         }
         // An expression left open runs to the end of the value.
-        if (CallsDocument(value.substr(start, i - start))) return true;
+        if (ExpressionCallsDocument(value.substr(start, i - start))) return true;
     }
     return false;
 }
@@ -54,10 +119,9 @@ std::wstring_view LocalName(std::wstring_view qualified) {
     return colon == std::wstring_view::npos ? qualified : qualified.substr(colon + 1);
 }
 
-// The namespace an element's prefix stands for, from the nearest declaration on it or its ancestors; empty
-// when none is declared.
-std::wstring_view NamespaceOf(pugi::xml_node element) {
-    const std::wstring_view qualified = element.name();
+// The namespace a name's prefix stands for on element, from the nearest declaration on it or its ancestors
+// (the default namespace for an element's name without a prefix); empty when none is declared.
+std::wstring_view NamespaceOf(pugi::xml_node element, std::wstring_view qualified) {
     const size_t colon = qualified.find(L':');
     const std::wstring declaration =
         colon == std::wstring_view::npos ? L"xmlns" : L"xmlns:" + std::wstring(qualified.substr(0, colon));
@@ -71,20 +135,30 @@ bool IsNamespaceDeclaration(std::wstring_view name) {
     return name == L"xmlns" || name.substr(0, 6) == L"xmlns:";
 }
 
+// extension-element-prefixes without a prefix belongs to XSLT's own elements (xsl:stylesheet,
+// xsl:transform); on any other element it counts in the XSLT namespace, whatever its prefix.
+bool DeclaresExtensions(pugi::xml_node element, std::wstring_view attribute, bool inXslt) {
+    if (LocalName(attribute) != L"extension-element-prefixes") return false;
+    return attribute.find(L':') == std::wstring_view::npos ? inXslt : NamespaceOf(element, attribute) == kXsltNamespace;
+}
+
 StyleSheetRefusal CheckElement(pugi::xml_node element) {
     const std::wstring_view local = LocalName(element.name());
-    if (local == L"script" || local == L"import" || local == L"include") {
-        const std::wstring_view space = NamespaceOf(element);
-        if (local == L"script" && (space == kMsxslNamespace || space == kXsltNamespace))
-            return StyleSheetRefusal::kScript;
-        if (local != L"script" && space == kXsltNamespace) return StyleSheetRefusal::kImportOrInclude;
-    }
+    const std::wstring_view space = NamespaceOf(element, element.name());
+    const bool inXslt = space == kXsltNamespace;
+    if (local == L"script" && (space == kMsxslNamespace || inXslt)) return StyleSheetRefusal::kScript;
+    if (inXslt && (local == L"import" || local == L"include")) return StyleSheetRefusal::kImportOrInclude;
+    if (inXslt && !IsXslt10Element(local)) return StyleSheetRefusal::kUnknownXsltElement;
     for (const pugi::xml_attribute attribute : element.attributes()) {
+        const std::wstring_view name = attribute.name();
+        if (IsNamespaceDeclaration(name)) continue;
+        if (DeclaresExtensions(element, name, inXslt)) return StyleSheetRefusal::kExtensionElements;
         const std::wstring_view value = attribute.value();
-        if (IsNamespaceDeclaration(attribute.name()) || !CallsDocument(value)) continue;
-        // An XSLT instruction's attributes are expressions, patterns or templates: any call counts. A literal
-        // result element's attributes are text apart from their templates.
-        if (NamespaceOf(element) == kXsltNamespace || TemplateCallsDocument(value))
+        if (!CallsDocument(value)) continue;
+        // An XSLT instruction's attribute is an expression, a pattern, a template or plain text: a call found
+        // by the rules of either of the first and the third counts. A literal result element's attributes are
+        // text apart from their templates.
+        if ((inXslt && ExpressionCallsDocument(value)) || TemplateCallsDocument(value))
             return StyleSheetRefusal::kDocumentFunction;
     }
     return StyleSheetRefusal::kNone;

@@ -1,7 +1,8 @@
 #pragma once
 // What a report style sheet may not hold. The style sheet lives in a folder every user of the machine can
 // write, and MSXML's own switches against scripts, document() and DTDs are not honoured everywhere (Wine
-// ignores them), so the module looks at the style sheet itself before it transforms anything.
+// ignores them, and its XSLT processor runs instructions that write files), so the module looks at the style
+// sheet itself before it transforms anything: plain XSLT 1.0 without extensions is what it lets through.
 
 #include <cstddef>
 #include <string_view>
@@ -19,6 +20,12 @@ enum class StyleSheetRefusal {
     kImportOrInclude,
     // A document() call in an expression or an attribute value template (reads any file or address).
     kDocumentFunction,
+    // An element of the XSLT namespace that XSLT 1.0 does not define: an instruction of a later version or of
+    // one processor (XSLT 1.1's xsl:document writes files).
+    kUnknownXsltElement,
+    // Extension elements declared (extension-element-prefixes): a processor's own instructions, some of which
+    // write files.
+    kExtensionElements,
 };
 
 // The style sheet's file as it is stored; its encoding is told from its byte-order mark or declaration.

@@ -71,6 +71,32 @@ bool IsTooLarge(const std::string& number) {
     return power > 0;
 }
 
+// sign? (digits ("." digits?)? | "." digits) (("e" | "E") sign? digits)?, the whole text.
+bool IsDecimalNumber(std::string_view text) {
+    size_t i = 0;
+    const auto skipSign = [&] {
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    };
+    const auto digits = [&] {
+        const size_t start = i;
+        while (i < text.size() && IsDigit(text[i])) ++i;
+        return i - start;
+    };
+    skipSign();
+    size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        skipSign();
+        if (digits() == 0) return false;
+    }
+    return i == text.size();
+}
+
 }  // namespace
 
 std::wstring FormatFixed(double value, int decimals) {
@@ -104,4 +130,19 @@ std::optional<double> ParseNumber(std::wstring_view text) {
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
     return negative ? -value : value;
+}
+
+std::optional<double> ParseWholeNumber(std::wstring_view text) {
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    std::string number;
+    for (const wchar_t c : text) {
+        // Only ASCII can belong to the number; anything else makes the text no number at all.
+        if (c >= 0x80) return std::nullopt;
+        number.push_back(c == L',' ? '.' : static_cast<char>(c));
+    }
+    if (!IsDecimalNumber(number)) return std::nullopt;
+    const std::optional<double> value = ParseNumber(std::wstring(number.begin(), number.end()));
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
 }

@@ -23,3 +23,9 @@ std::string FormatDouble17g(double value);
 // (decimal, "inf", "infinity", "nan", "nan(...)", any case, with an optional sign), the rest ignored.
 // Values beyond the double range give an infinity or a zero of the number's sign. Nothing readable: none.
 std::optional<double> ParseNumber(std::wstring_view text);
+
+// What an analyst typed, read whole: white space at either end aside, the text must be one decimal number
+// (an optional sign, digits with at most one decimal separator, an optional exponent), where a comma is the
+// decimal point as a Russian keyboard gives it. Anything else in the text, or a value that is not finite
+// ("inf", "nan", "1e999"): none.
+std::optional<double> ParseWholeNumber(std::wstring_view text);

@@ -10,8 +10,12 @@
 #include "text/number_text.h"
 #include "ui/about_box.h"
 #include "ui/module_resources.h"
+#include "ui/out_of_date.h"
 
 #include <commctrl.h>
+
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -126,11 +130,36 @@ void DlgMain::DoDataExchange(CDataExchange* pDX) {
 }
 
 void DlgMain::OnRecalculate() {
+    // The fields are taken and shown again now: no change of the analyst's.
+    calculatedMasses_.reset();
     // A refused number has been told; the calculation goes on with the values in force.
     UpdateData(true);
     calculator_->bind(sampleSet_, form_, results_, *this);
     calculator_->calculate();
     UpdateData(false);
+    static_assert(std::size(kMassFields) == kMassFieldCount);
+    std::array<std::wstring, kMassFieldCount> shown;
+    for (std::size_t i = 0; i < kMassFieldCount; ++i) shown[i] = GetDlgItemText(kMassFields[i].id);
+    calculatedMasses_ = std::move(shown);
+}
+
+void DlgMain::OnMassChanged(int id) {
+    if (!calculatedMasses_) return;
+    for (std::size_t i = 0; i < kMassFieldCount; ++i) {
+        if (kMassFields[i].id == id && !StillShowsMass(GetDlgItemText(id), (*calculatedMasses_)[i])) {
+            PutResultOutOfDate();
+            return;
+        }
+    }
+}
+
+void DlgMain::PutResultOutOfDate() {
+    if (!calculatedMasses_) return;
+    calculatedMasses_.reset();
+    PutOutOfDate(form_, results_, dialogkit::ResourceText(IDS_RESULT_OUT_OF_DATE));
+    // Only the result's two fields: the analyst may be in the middle of typing a mass.
+    SetDlgItemText(IDC_WATER, L"");
+    SetDlgItemText(IDC_ERRORS, form_.errorText);
 }
 
 void DlgMain::OnReport() {
@@ -163,6 +192,7 @@ void DlgMain::reportNoWater(std::wstring_view message) {
 }
 
 bool DlgMain::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == EN_CHANGE) OnMassChanged(LOWORD(wParam));
     if (HIWORD(wParam) == BN_CLICKED) {
         restore_.Finish();
         switch (LOWORD(wParam)) {

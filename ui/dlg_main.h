@@ -14,8 +14,11 @@
 #include "ui/grid_ctrl.h"
 #include "ui/stored_list_restore.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 class ReportBuilder;
@@ -47,7 +50,8 @@ public:
     void OnOpen();
     // Rebuilds the rows from the sample set.
     void RefreshList();
-    // Tells the host that the sample set changed: message 1035 to the parent of the dialog's parent.
+    // Tells the host that the sample set changed: message 1035 to the parent of the dialog's parent, or to
+    // the dialog's parent itself when that is the host's top-level window, never to the thread.
     void NotifySetChanged();
 
     // The state in the host's profile: written at every close (IDCANCEL and IDOK), read once when the window
@@ -75,6 +79,14 @@ private:
     // Shows the restored list and tells the analyst what could not be read. A stopped restore (or one that
     // could not read the database) leaves the stored list for the next load.
     void OnRestoreEnded(const AssayLoad& load, bool stopped);
+    // A mass field's text changed: typed, pasted or put there by the dialog.
+    void OnMassChanged(int id);
+    // The list or a mass changed: a result on screen no longer belongs to them (nothing before the first
+    // calculation).
+    void PutResultOutOfDate();
+
+    // m1 to m4, the portion and the sample.
+    static constexpr std::size_t kMassFieldCount = 6;
 
     CGridCtrl list_;
     CToolTipCtrl tooltip_;
@@ -89,6 +101,9 @@ private:
     // The restore could not read the stored list from the database: a close leaves the stored list as it is
     // until the analyst changes the list.
     bool keepStoredList_ = false;
+    // The mass fields' texts as the last calculation left them; none before the first calculation and while
+    // its result is out of date.
+    std::optional<std::array<std::wstring, kMassFieldCount>> calculatedMasses_;
     // Reads the stored list after the window shows.
     StoredListRestore restore_{sampleSet_,
                                [this](const AssayLoad& load, bool stopped) { OnRestoreEnded(load, stopped); }};

@@ -59,6 +59,8 @@ void DlgMain::OnAdd() {
             keepStoredList_ = false;
             NotifySetChanged();
         }
+        // An id already listed appends nothing: the result still belongs to the list.
+        if (sampleSet_.count() != before) PutResultOutOfDate();
         if (load.changed || !load.failure.empty() || failure) RefreshList();
     }
     UpdateData(false);
@@ -71,13 +73,19 @@ void DlgMain::OnAdd() {
 void DlgMain::OnRemove() {
     const int before = sampleSet_.count();
     for (const uint32_t id : SelectedIds(list_)) sampleSet_.remove(id);
-    if (sampleSet_.count() != before) keepStoredList_ = false;
+    if (sampleSet_.count() != before) {
+        keepStoredList_ = false;
+        PutResultOutOfDate();
+    }
     RefreshList();
     NotifySetChanged();
 }
 
 void DlgMain::OnRemoveAll() {
-    if (sampleSet_.count() > 0) keepStoredList_ = false;
+    if (sampleSet_.count() > 0) {
+        keepStoredList_ = false;
+        PutResultOutOfDate();
+    }
     sampleSet_.removeAll();
     RefreshList();
     NotifySetChanged();
@@ -116,5 +124,10 @@ void DlgMain::RefreshList() {
 }
 
 void DlgMain::NotifySetChanged() {
-    ::PostMessageW(::GetParent(GetParent()), kSetChangedMessage, 0, 0);
+    // A host that hands over its top-level window has no window above it. A post to no window would be a
+    // message of the thread, which a modal loop running meanwhile (the message box that ends an add) takes
+    // and drops, since it has no window to give it to: the top-level window gets it instead.
+    const HWND parent = GetParent();
+    const HWND above = parent ? ::GetParent(parent) : nullptr;
+    ::PostMessageW(above ? above : parent, kSetChangedMessage, 0, 0);
 }

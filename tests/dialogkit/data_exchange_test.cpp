@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -45,12 +46,15 @@ TEST_F(DataExchange, NumbersAreShownWithFifteenDigitsAndReadBack) {
         {kNaN, L"nan"},
     };
     for (const Row& row : table) {
-        dialog.water = row.value;
+        dialog.number1 = dialog.water = row.value;
         ASSERT_TRUE(dialog.UpdateData(false));
+        EXPECT_EQ(text(IDC_NUMBER1), row.shown);
         EXPECT_EQ(text(IDC_WATER), row.shown);
-        dialog.water = 12345;
+        // What is not finite is no number the analyst may give (the next test).
+        if (!std::isfinite(row.value)) continue;
+        dialog.number1 = 12345;
         ASSERT_TRUE(dialog.UpdateData(true)) << row.value;
-        EXPECT_EQ(FormatGeneral(dialog.water, 15), row.shown);
+        EXPECT_EQ(FormatGeneral(dialog.number1, 15), row.shown);
     }
     EXPECT_TRUE(boxes.texts().empty());
 }
@@ -67,10 +71,11 @@ TEST_F(DataExchange, TextsGoBothWaysUnchanged) {
 TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
     struct Row {
         const wchar_t* second;  // the text of the second number
-        bool taken;
+        std::optional<double> taken;
     };
     const Row table[] = {
-        {L"abc", false}, {L"", false}, {L"   ", false}, {L"-", false}, {L" 5.5 кг", true}, {L"nan", true},
+        {L"abc", {}}, {L"", {}},    {L"   ", {}},   {L"-", {}},        {L" 5.5 кг", {}},
+        {L"nan", {}}, {L"inf", {}}, {L"1e999", {}}, {L"10,01,57", {}}, {L" 10,0157 ", 10.0157},
     };
     for (const Row& row : table) {
         dialog.number1 = dialog.number2 = dialog.number3 = 9;
@@ -81,10 +86,11 @@ TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
         type(IDC_ERRORS, L"after");
         boxes.clear();
         const bool taken = dialog.UpdateData(true);
-        EXPECT_EQ(taken, row.taken) << testing::PrintToString(std::wstring(row.second));
+        EXPECT_EQ(taken, row.taken.has_value()) << testing::PrintToString(std::wstring(row.second));
         EXPECT_EQ(dialog.number1, 10);
         if (row.taken) {
             EXPECT_TRUE(boxes.texts().empty());
+            EXPECT_EQ(dialog.number2, *row.taken);
             EXPECT_EQ(dialog.number3, 30);
             EXPECT_EQ(dialog.errors, L"after");
             continue;
@@ -103,7 +109,7 @@ TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
     }
 }
 
-TEST_F(DataExchange, ReadOnlyNaNIsTakenWithoutTheNumberMessage) {
+TEST_F(DataExchange, ReadOnlyNaNIsKeptWithoutTheNumberMessage) {
     dialog.water = kNaN;
     dialog.UpdateData(false);
     EXPECT_TRUE(dialog.UpdateData(true));

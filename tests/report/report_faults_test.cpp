@@ -187,6 +187,32 @@ TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused) {
     }
 }
 
+TEST_F(ReportFaultTest, StyleSheetsThatWriteFilesAreRefusedAndWriteNothing) {
+    // Wine's processor writes the file of each of these when the check lets it through.
+    const std::wstring target = temp.path() + L"\\written.html";
+    std::string href = "file:///";
+    for (const wchar_t c : target) href += c == L'\\' ? '/' : static_cast<char>(c);
+    const struct {
+        const char* start;
+        const char* element;
+        StyleSheetRefusal refusal;
+    } cases[] = {
+        {"version=\"1.1\"", "xsl:document", StyleSheetRefusal::kUnknownXsltElement},
+        {"version=\"1.0\" extension-element-prefixes=\"saxon\"", "saxon:output", StyleSheetRefusal::kExtensionElements},
+        {"version=\"1.0\" extension-element-prefixes=\"exsl\"", "exsl:document",
+         StyleSheetRefusal::kExtensionElements}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.element);
+        InstallStyleSheet(std::string("<xsl:stylesheet ") + c.start +
+                          " xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" xmlns:saxon=\"http://icl.com/saxon\""
+                          " xmlns:exsl=\"http://exslt.org/common\"><xsl:template match=\"/\"><" +
+                          c.element + " href=\"" + href + "\"><p/></" + c.element +
+                          "><html/></xsl:template></xsl:stylesheet>");
+        ExpectFailure(StyleSheetRefusedReason(c.refusal, StyleSheetPath(publicDocuments.path())));
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
 TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath) {
     InstallStyleSheet(DefaultStyleSheet());
     for (const INT_PTR answer : {INT_PTR{0}, INT_PTR{SE_ERR_FNF}, INT_PTR{SE_ERR_NOASSOC}, INT_PTR{32}}) {

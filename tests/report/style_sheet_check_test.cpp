@@ -1,5 +1,5 @@
-// The style sheet check: what reaches outside the report's data is refused however it is spelt, and what
-// only looks like it passes.
+// The style sheet check: what reaches outside the report's data or runs instructions beyond XSLT 1.0 is
+// refused however it is spelt, and what only looks like it passes.
 #include "report/style_sheet_check.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +53,22 @@ TEST(StyleSheetCheck, RefusesWhatReachesOutsideAndPassesLookAlikes) {
         {"literal text of an attribute", Template("<a title=\"document (1) {{document(2)}}\"/>"), R::kNone},
         {"element named document", Template("<xsl:value-of select=\"document/title\"/><document/>"), R::kNone},
         {"text", Template("document('x')"), R::kNone},
+        {"document in a string literal", Template("<xsl:value-of select=\"'a document (draft)'\"/>"), R::kNone},
+        {"document in a template's literal", Template("<a title=\"{concat(&quot;document (&quot;, 1)}\"/>"), R::kNone},
+        {"document() after a literal", Template("<xsl:value-of select=\"concat('a (', document('x'))\"/>"),
+         R::kDocumentFunction},
+        {"apostrophe in a template's text", Template("<xsl:element name=\"it's {document('x')}\"/>"),
+         R::kDocumentFunction},
+        {"xsl:document of XSLT 1.1", Template("<xsl:document href=\"x.html\">a</xsl:document>"),
+         R::kUnknownXsltElement},
+        {"XSLT 1.0's rarer elements", Template("<xsl:apply-imports/><xsl:number/><xsl:fallback/><xsl:comment/>"),
+         R::kNone},
+        {"extension prefixes on transform",
+         "<t:transform xmlns:t=\"http://www.w3.org/1999/XSL/Transform\" extension-element-prefixes=\"\"/>",
+         R::kExtensionElements},
+        {"extension prefixes, literal result element", Template("<a xsl:extension-element-prefixes=\"u\"/>"),
+         R::kExtensionElements},
+        {"the same attribute as text", Template("<a extension-element-prefixes=\"u\"/>"), R::kNone},
         {"not XML", "<xsl:stylesheet", R::kNotReadable},
         {"empty", "", R::kNotReadable},
     };

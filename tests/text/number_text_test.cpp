@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -206,6 +207,16 @@ TEST(NumberText, ShownNumbersReadBackToTheSameText) {
         EXPECT_EQ(*ParseNumber(FormatGeneral(value, 17)), value);
     }
     EXPECT_TRUE(std::isnan(*ParseNumber(FormatGeneral(kNaN, 15))));
+}
+
+TEST(NumberText, TypedNumbersAreReadWholeWithADecimalComma) {
+    const std::pair<const wchar_t*, double> read[] = {{L"10,0157", 10.0157}, {L" \t10.0157 \r\n", 10.0157},
+                                                      {L",5", 0.5},          {L"5.", 5.0},
+                                                      {L"-0,25e1", -2.5},    {L"1e-400", 0.0}};
+    for (const auto& [text, value] : read) EXPECT_EQ(ParseWholeNumber(text), value) << testing::PrintToString(text);
+    const wchar_t* const refused[] = {L"10,01,57", L"10,5.3", L"1.2.3", L"10 g", L"1 000", L"1e",     L",",
+                                      L"0x10",     L"１２",   L"inf",   L"nan",  L"1e999", L"-1e400", L"  "};
+    for (const wchar_t* text : refused) EXPECT_FALSE(ParseWholeNumber(text)) << testing::PrintToString(text);
 }
 
 }  // namespace
