@@ -201,6 +201,11 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
     const std::string whole = WriteChromFile({1, {}, kChannels, {}, {}});
     // Header 16 bytes, first block 32 + 3 x 4 bytes, second block header 32 bytes.
     const std::size_t secondSamples = 16 + 44 + 32;
+    // A block read in several parts when a fingerprint is taken.
+    constexpr std::size_t kLong = 300000;
+    std::vector<float> longSamples(kLong);
+    for (std::size_t i = 0; i < kLong; ++i) longSamples[i] = static_cast<float>(i);
+    const std::string longBlock = WriteChromFile({1, {}, {Channel(1, longSamples, 1.5, 2.5)}, {}, {}});
     struct Case {
         const char* name;
         std::string bytes;
@@ -215,6 +220,11 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
         {"document.chr", whole.substr(0, secondSamples + 8) + "<root", {{0.5, 1.25, 0.75}, {-1.0, 3.0}}, 3.5, 4.5},
         // Refused at its header, with a tail longer than one read of what follows the reader's part.
         {"version.chr", "STG\x02" + whole.substr(4) + std::string(200000, 'x'), {}, kLowest, kLowest},
+        {"long.chr",
+         longBlock.substr(0, 16 + 32 + 4 * kLong) + "<root",
+         {std::vector<double>(longSamples.begin(), longSamples.end())},
+         1.5,
+         2.5},
     };
     int32_t id = 1;
     for (const auto& c : cases) {
