@@ -43,7 +43,8 @@ struct AssayLoadResult {
 };
 
 // Adds the assay with this id to the set; an id already in the set answers the index it has and reads
-// nothing. Database errors end here, in the result: the set then holds what was complete before. The role's
-// name and the file's message come from texts.
+// nothing. The new entry keeps its file's fingerprint, taken as the file is read. Database errors end here,
+// in the result: the set then holds what was complete before. The role's name and the file's message come
+// from texts.
 AssayLoadResult LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextSource texts,
                           FileFingerprinting fingerprinting = FileFingerprinting::Take);
