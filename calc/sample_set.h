@@ -5,6 +5,7 @@
 #include "chromfile/records.h"
 #include "strings/texts.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -40,6 +41,14 @@ struct PeakRecord {
     int32_t spareNumber = 0;
 };
 
+// What a chromatogram file was when its entry was made, so that it can be shown later to be unchanged.
+struct FileFingerprint {
+    uint64_t size = 0;
+    std::array<unsigned char, 32> sha256{};
+
+    bool operator==(const FileFingerprint&) const = default;
+};
+
 // One chromatogram of the determination.
 struct AssayEntry {
     // The host's assay id, unsigned 32 bits as its picker writes it and the statements bind it.
@@ -64,6 +73,8 @@ struct AssayEntry {
     double blockValueA = std::numeric_limits<double>::lowest();
     // One trace per channel of the file, its samples widened to double.
     std::vector<std::vector<double>> traces;
+    // The file's size and SHA-256 as it was read; none when it could not be opened or read to its end.
+    std::optional<FileFingerprint> fingerprint;
 };
 
 // The ordered set of chromatograms. Order is the order of addition and is never changed: it decides which

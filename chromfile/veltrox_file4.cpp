@@ -42,9 +42,11 @@ int64_t StreamSize(std::FILE* file) {
 // make us reserve more memory than the file could fill.
 class FileCursor {
 public:
-    FileCursor(std::FILE* file, int64_t size) : file_(file), size_(size) {}
+    FileCursor(std::FILE* file, int64_t size, CVeltroxFile4::ByteObserver* observer)
+        : file_(file), size_(size), observer_(observer) {}
 
     bool ReadExactly(void* target, size_t count) {
+        if (observer_ != nullptr) return ReadShowing(static_cast<unsigned char*>(target), count);
         const size_t got = std::fread(target, 1, count, file_);
         position_ += got;
         return got == count;
@@ -53,8 +55,24 @@ public:
     int64_t Remaining() const { return size_ - static_cast<int64_t>(position_); }
 
 private:
+    // Read in parts that still sit in the processor's cache when the observer takes them: a hash of the
+    // samples read whole would fetch them from memory a second time.
+    bool ReadShowing(unsigned char* target, size_t count) {
+        constexpr size_t kPart = 256 * 1024;
+        for (size_t done = 0; done < count;) {
+            const size_t want = count - done < kPart ? count - done : kPart;
+            const size_t got = std::fread(target + done, 1, want, file_);
+            position_ += got;
+            if (got != 0) observer_->Seen(target + done, got);
+            if (got != want) return false;
+            done += got;
+        }
+        return true;
+    }
+
     std::FILE* file_;
     int64_t size_;
+    CVeltroxFile4::ByteObserver* observer_;
     uint64_t position_ = 0;
 };
 
@@ -107,24 +125,76 @@ bool ReadDocument(FileCursor& cursor, Passport& passport, std::vector<ChannelRec
            ReadFileDocument(bytes.data(), bytes.size(), passport, channels);
 }
 
+// The file at path, or null. Elsewhere than Windows the name is converted first; a name that finds no memory
+// cannot be opened.
+FilePtr OpenNamed(const wchar_t* path) {
+    try {
+        return OpenForBinaryReading(path);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// Passes the bytes on and counts them: where the reader stopped.
+class CountingObserver : public CVeltroxFile4::ByteObserver {
+public:
+    explicit CountingObserver(CVeltroxFile4::ByteObserver& next) : next_(next) {}
+
+    void Seen(const void* bytes, size_t count) override {
+        count_ += count;
+        next_.Seen(bytes, count);
+    }
+    uint64_t Count() const { return count_; }
+
+private:
+    CVeltroxFile4::ByteObserver& next_;
+    uint64_t count_ = 0;
+};
+
+// Shows observer the bytes from offset to the end of the file; false when they could not all be read.
+bool ShowRest(std::FILE* file, uint64_t offset, CVeltroxFile4::ByteObserver& observer) {
+    // Sizing the stream may have failed with the position elsewhere; seeking also clears a short read's end.
+    if (offset > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return false;
+#ifdef _WIN32
+    if (_fseeki64(file, static_cast<int64_t>(offset), SEEK_SET) != 0) return false;
+#else
+    if (fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0) return false;
+#endif
+    unsigned char buffer[64 * 1024];
+    size_t got = 0;
+    do {
+        got = std::fread(buffer, 1, sizeof buffer, file);
+        if (got != 0) observer.Seen(buffer, got);
+    } while (got == sizeof buffer);
+    return std::ferror(file) == 0;
+}
+
 }  // namespace
 
 int32_t CVeltroxFile4::Load(const wchar_t* path) {
-    FilePtr file;
-    // Elsewhere than Windows the name is converted first; a name that finds no memory cannot be opened.
-    try {
-        file = OpenForBinaryReading(path);
-    } catch (const std::bad_alloc&) {
-        return kCannotOpen;
-    }
+    const FilePtr file = OpenNamed(path);
     if (!file) return kCannotOpen;
-    return Read(file.get(), path);
+    return Read(file.get(), path, nullptr);
+}
+
+CVeltroxFile4::ObservedLoad CVeltroxFile4::LoadObserved(const wchar_t* path, ByteObserver& observer) {
+    const FilePtr file = OpenNamed(path);
+    if (!file) return {};
+    CountingObserver counter(observer);
+    ObservedLoad load;
+    load.result = Read(file.get(), path, &counter);
+    load.wholeFileSeen = ShowRest(file.get(), counter.Count(), observer);
+    return load;
 }
 
 int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path) {
+    return Read(file, path, nullptr);
+}
+
+int32_t CVeltroxFile4::Read(std::FILE* file, const wchar_t* path, ByteObserver* observer) {
     const int64_t size = StreamSize(file);
     if (size < 0) return kCannotOpen;
-    FileCursor cursor(file, size);
+    FileCursor cursor(file, size, observer);
 
     unsigned char header[kHeaderSize];
     if (!cursor.ReadExactly(header, sizeof header)) return kNoHeader;

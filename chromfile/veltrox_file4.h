@@ -22,6 +22,21 @@ public:
         kBadDocument = -7,
     };
 
+    // Sees the bytes the reader takes from a file, in file order, as each read happens (a fingerprint of it).
+    class ByteObserver {
+    public:
+        virtual void Seen(const void* bytes, size_t count) = 0;
+
+    protected:
+        ~ByteObserver() = default;
+    };
+
+    // What LoadObserved did: the load's code, and whether the observer saw every byte of the file.
+    struct ObservedLoad {
+        int32_t result = kCannotOpen;
+        bool wholeFileSeen = false;
+    };
+
     virtual ~CVeltroxFile4() = default;
 
     // Reads the file at path (zero-terminated UTF-16) into this object and returns a result code. A failed
@@ -30,6 +45,11 @@ public:
     // failure. Throws nothing: memory that runs out fails the part being read with that part's code and
     // state (the name −1, a block −6, the document −7).
     virtual int32_t Load(const wchar_t* path);
+
+    // Load, showing observer every byte as the reader reads it and then the rest of the file after the part
+    // the reader needed, so that the file is opened and read once and the observer sees all of it, whether or
+    // not it loads. Plain Load pays nothing for this.
+    ObservedLoad LoadObserved(const wchar_t* path, ByteObserver& observer);
 
     // The same reading from a stream opened in binary mode at the start of the file's bytes; path only
     // becomes the passport's path. The stream must be seekable: its size bounds every count.
@@ -40,4 +60,8 @@ public:
     Passport passport;
     // One record per channel block, in block order.
     std::vector<ChannelRecord> channels;
+
+private:
+    // Read, showing observer (when there is one) each read's bytes.
+    int32_t Read(std::FILE* file, const wchar_t* path, ByteObserver* observer);
 };

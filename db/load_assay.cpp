@@ -38,14 +38,20 @@ void ReadPeaks(DataBase::Handle& handle, uint32_t assayId, AssayEntry& entry) {
 class AssayRowHandler {
 public:
     AssayRowHandler(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t requestedId, TextSource texts,
-                    std::wstring* fileError)
-        : handle_(handle), sampleSet_(sampleSet), requestedId_(requestedId), texts_(texts), fileError_(fileError) {}
+                    FileFingerprinting fingerprinting, AssayLoadResult& result)
+        : handle_(handle),
+          sampleSet_(sampleSet),
+          requestedId_(requestedId),
+          texts_(texts),
+          fingerprinting_(fingerprinting),
+          result_(result) {}
 
     void operator()(uint32_t id, int64_t date, std::wstring filename, std::wstring sample, std::wstring mixture,
                     std::wstring method, int32_t iscalibration) {
         const int existing = sampleSet_.indexOf(id);
         if (existing >= 0) {
-            result_ = existing;
+            result_.index = existing;
+            result_.status = AssayLoadStatus::Added;
             return;
         }
         AssayEntry entry;
@@ -56,7 +62,7 @@ public:
         entry.method = std::move(method);
         entry.mixture = std::move(mixture);
         entry.iscalibration = iscalibration != 0;
-        const AssayFile file(entry, texts_);
+        const AssayFile file(entry, texts_, fingerprinting_);
         ReadPeaks(handle_, requestedId_, entry);
         SortPeaks(entry);
         file.KeepTraces(entry);
@@ -64,36 +70,35 @@ public:
         AssignRole(entry, texts_);
         // Nothing that allocates comes after the append: an entry in the set is always reported as loaded.
         std::wstring loadError = file.LoadError();
-        result_ = sampleSet_.append(std::move(entry));
-        if (fileError_ != nullptr) *fileError_ = std::move(loadError);
+        result_.index = sampleSet_.append(std::move(entry));
+        result_.status = loadError.empty() ? AssayLoadStatus::Added : AssayLoadStatus::FileUnreadable;
+        result_.fileError = std::move(loadError);
     }
-
-    int result() const { return result_; }
 
 private:
     DataBase::Handle& handle_;
     SampleSet& sampleSet_;
     uint32_t requestedId_;
     TextSource texts_;
-    std::wstring* fileError_;
-    int result_ = -1;
+    FileFingerprinting fingerprinting_;
+    AssayLoadResult& result_;
 };
 
 }  // namespace
 
-int LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextSource texts, std::wstring* fileError,
-              std::optional<DataBase::SqlException>* databaseError) {
-    if (fileError != nullptr) fileError->clear();
-    if (databaseError != nullptr) databaseError->reset();
-    AssayRowHandler handler(handle, sampleSet, id, texts, fileError);
+AssayLoadResult LoadAssay(DataBase::Handle& handle, SampleSet& sampleSet, uint32_t id, TextSource texts,
+                          FileFingerprinting fingerprinting) {
+    AssayLoadResult result;
+    AssayRowHandler handler(handle, sampleSet, id, texts, fingerprinting, result);
     try {
         auto statement = DataBase::Prepare(handle, DataBase::kAssayStatement);
         statement.BindUnsigned(1, id);
         DataBase::ForEachRow<uint32_t, int64_t, std::wstring, std::wstring, std::wstring, std::wstring, int32_t>(
             std::move(statement), std::ref(handler));
     } catch (const DataBase::SqlException& error) {
-        // The result says what was loaded; a partly made entry went with the exception.
-        if (databaseError != nullptr) databaseError->emplace(error);
+        // The index still says what was loaded; a partly made entry went with the exception.
+        result.status = AssayLoadStatus::DatabaseFailure;
+        result.databaseError.emplace(error);
     }
-    return handler.result();
+    return result;
 }

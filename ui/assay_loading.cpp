@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <new>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -56,25 +55,23 @@ void LoadAssays(SampleSet& sampleSet, AssayQueue& queue, const std::function<boo
     AssayLoad& load = queue.load;
     try {
         DataBase::Handle handle;
-        std::wstring fileError;
-        std::optional<DataBase::SqlException> databaseError;
         while (!queue.done()) {
             const auto current = queue.ids.begin() + static_cast<std::ptrdiff_t>(queue.next++);
-            int index = -1;
+            AssayLoadResult result;
             try {
-                index = LoadAssay(handle, sampleSet, *current, &ResourceText, &fileError, &databaseError);
+                result = LoadAssay(handle, sampleSet, *current, &ResourceText);
             } catch (const std::bad_alloc&) {
                 load.failure = OutOfMemoryText(handle, *current);
                 break;
             }
-            if (index >= 0) {
+            if (result) {
                 load.changed = true;
-                if (!fileError.empty()) load.fileErrors.push_back(std::move(fileError));
+                if (!result.fileError.empty()) load.fileErrors.push_back(std::move(result.fileError));
             }
-            if (databaseError) {
+            if (result.status == AssayLoadStatus::DatabaseFailure) {
                 // An id that was read whole before the failure is no longer unread.
-                load.unread.assign(index >= 0 ? current + 1 : current, queue.ids.end());
-                load.failure = DatabaseFailureText(*databaseError);
+                load.unread.assign(result ? current + 1 : current, queue.ids.end());
+                load.failure = DatabaseFailureText(*result.databaseError);
                 break;
             }
             if (enough()) break;

@@ -90,7 +90,7 @@ int main() {
         {
             DataBase::Handle handle;
             for (const DemoAssay& assay : determination.assays) {
-                if (LoadAssay(handle, set, static_cast<uint32_t>(assay.id), &BuiltInText) < 0)
+                if (!LoadAssay(handle, set, static_cast<uint32_t>(assay.id), &BuiltInText))
                     std::fprintf(stderr, "assay %d was not loaded\n", assay.id);
             }
         }

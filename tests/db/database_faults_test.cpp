@@ -80,7 +80,7 @@ public:
         }
         database_.Use();
         DataBase::Handle handle;
-        EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
+        EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText).index, 0);
         before_ = Summary(set_);
         EXPECT_EQ(before_.size(), 1u);
     }
@@ -113,15 +113,17 @@ std::string LayerError() {
     return {};
 }
 
-// LoadAssay of assay 2 on a handle of its own, as the restore of a saved set does it; *error receives what
-// stopped it, the open included.
-int LoadSecond(SampleSet& set, std::optional<DataBase::SqlException>* error = nullptr) {
+// LoadAssay of assay 2 on a handle of its own, as the restore of a saved set does it; a failed open is told
+// as a database failure, as a failed read is.
+AssayLoadResult LoadSecond(SampleSet& set) {
     try {
         DataBase::Handle handle;
-        return LoadAssay(handle, set, 2, &BuiltInText, nullptr, error);
+        return LoadAssay(handle, set, 2, &BuiltInText);
     } catch (const DataBase::SqlException& e) {
-        if (error != nullptr) error->emplace(e);
-        return -1;
+        AssayLoadResult result;
+        result.status = AssayLoadStatus::DatabaseFailure;
+        result.databaseError.emplace(e);
+        return result;
     }
 }
 
@@ -131,10 +133,10 @@ TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhat
         Scene scene;
         const AppliedFault applied(fault, scene.database());
         EXPECT_EQ(LayerError(), applied.Message());
-        std::optional<DataBase::SqlException> error;
-        EXPECT_EQ(LoadSecond(scene.set(), &error), -1);
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->what(), applied.Message());
+        const AssayLoadResult result = LoadSecond(scene.set());
+        EXPECT_EQ(result.index, -1);
+        ASSERT_EQ(result.status, AssayLoadStatus::DatabaseFailure);
+        EXPECT_EQ(result.databaseError->what(), applied.Message());
         EXPECT_TRUE(scene.Unchanged());
         EXPECT_EQ(std::filesystem::exists(applied.Path()), fault.given != Given::MissingFile);
     }
@@ -143,9 +145,10 @@ TEST(DatabaseFaults, EveryFaultIsTheLayersErrorNeverAMissingIdAndTheSetKeepsWhat
 TEST(DatabaseFaults, AnIdTheDatabaseLacksIsNoFailure) {
     Scene scene;
     DataBase::Handle handle;
-    std::optional<DataBase::SqlException> error = DataBase::SqlException("stale", 1, std::nullopt);
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 99, &BuiltInText, nullptr, &error), -1);
-    EXPECT_FALSE(error.has_value());
+    const AssayLoadResult result = LoadAssay(handle, scene.set(), 99, &BuiltInText);
+    EXPECT_EQ(result.index, -1);
+    EXPECT_EQ(result.status, AssayLoadStatus::NotFound);
+    EXPECT_FALSE(result.databaseError.has_value());
 }
 
 TEST(DatabaseFaults, OpenThatIsRefusedRaisesTheCantOpenCodeAndNamesThePath) {
@@ -175,13 +178,13 @@ TEST(DatabaseFaults, LockReleasedLetsTheSameHandleRead) {
     Connection other = OpenOther(scene.database().path());
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
     DataBase::Handle handle;
-    std::optional<DataBase::SqlException> error;
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText, nullptr, &error), -1);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->ResultCode(), SQLITE_BUSY);
+    const AssayLoadResult result = LoadAssay(handle, scene.set(), 2, &BuiltInText);
+    EXPECT_EQ(result.index, -1);
+    ASSERT_EQ(result.status, AssayLoadStatus::DatabaseFailure);
+    EXPECT_EQ(result.databaseError->ResultCode(), SQLITE_BUSY);
     EXPECT_TRUE(scene.Unchanged());
     sqlite3_exec(other.get(), "COMMIT;", nullptr, nullptr, nullptr);
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText), 1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText).index, 1);
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
 }
 
@@ -189,18 +192,18 @@ TEST(DatabaseFaults, FileDeletedWhileAHandleIsOpen) {
     Scene scene;
     DataBase::Handle handle;
     // The connection has read the schema: from here on it works on the file it opened.
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 1, &BuiltInText), 0);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 1, &BuiltInText).index, 0);
     std::error_code error;
     const bool removed = std::filesystem::remove(scene.database().path(), error);
     // Where an open file can be deleted (POSIX) the open connection still reads the data it opened; where it
     // cannot (Windows), the file is still there. Either way the assay is read whole.
-    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText), 1);
+    EXPECT_EQ(LoadAssay(handle, scene.set(), 2, &BuiltInText).index, 1);
     EXPECT_EQ(scene.set().entry(1).peaks.size(), 1u);
     EXPECT_EQ(scene.set().entry(1).traces.size(), 2u);
     if (removed) {
         // A new handle finds no database and makes none.
         SampleSet fresh;
-        EXPECT_EQ(LoadSecond(fresh), -1);
+        EXPECT_EQ(LoadSecond(fresh).index, -1);
         EXPECT_EQ(fresh.count(), 0);
         EXPECT_FALSE(std::filesystem::exists(scene.database().path()));
     }
@@ -214,10 +217,11 @@ TEST(DatabaseFaults, FileThatIsAFolderOrMissingStillGivesTheEntryAndTheMessage) 
         ExecWithTexts(scene.database(), "UPDATE assay SET filename = ?1 WHERE id = 2;",
                       {std::u16string(filename.begin(), filename.end())});
         SampleSet set;
-        std::wstring fileError;
         DataBase::Handle handle;
-        ASSERT_EQ(LoadAssay(handle, set, 2, &BuiltInText, &fileError), 0);
-        EXPECT_EQ(fileError, L"Ошибка загрузки файла: '" + filename + L"'");
+        const AssayLoadResult result = LoadAssay(handle, set, 2, &BuiltInText);
+        ASSERT_EQ(result.index, 0);
+        EXPECT_EQ(result.status, AssayLoadStatus::FileUnreadable);
+        EXPECT_EQ(result.fileError, L"Ошибка загрузки файла: '" + filename + L"'");
         EXPECT_TRUE(set.entry(0).channels.empty());
         EXPECT_TRUE(set.entry(0).traces.empty());
         EXPECT_EQ(set.entry(0).peaks.size(), 1u);
@@ -279,7 +283,7 @@ TEST(DatabaseFaults, AssayColumnsOfAnotherKindReadAsSQLiteConvertsThem) {
         Scene scene;
         scene.database().Exec(
             ("UPDATE assay SET " + std::string(c.column) + " = " + c.stored + " WHERE id = 2;").c_str());
-        ASSERT_EQ(LoadSecond(scene.set()), 1);
+        ASSERT_EQ(LoadSecond(scene.set()).index, 1);
         EXPECT_EQ(AssayField(scene.set().entry(1), c.column), c.read);
         EXPECT_EQ(scene.set().entry(1).peaks.size(), 1u);
     }
@@ -307,7 +311,7 @@ TEST(DatabaseFaults, PeakColumnsOfAnotherKindReadAsSQLiteConvertsThem) {
         Scene scene;
         scene.database().Exec(
             ("UPDATE peak SET " + std::string(c.column) + " = " + c.stored + " WHERE assayid = 2;").c_str());
-        ASSERT_EQ(LoadSecond(scene.set()), 1);
+        ASSERT_EQ(LoadSecond(scene.set()).index, 1);
         ASSERT_EQ(scene.set().entry(1).peaks.size(), 1u);
         EXPECT_EQ(PeakField(scene.set().entry(1).peaks[0], c.column), c.read);
     }
@@ -318,7 +322,7 @@ TEST(DatabaseFaults, PeakNamesThatReadEmptyAreDropped) {
         SCOPED_TRACE(stored);
         Scene scene;
         scene.database().Exec((std::string("UPDATE peak SET name = ") + stored + " WHERE assayid = 2;").c_str());
-        ASSERT_EQ(LoadSecond(scene.set()), 1);
+        ASSERT_EQ(LoadSecond(scene.set()).index, 1);
         EXPECT_TRUE(scene.set().entry(1).peaks.empty());
     }
 }
@@ -360,9 +364,9 @@ TEST(DatabaseFaults, TextsWithLoneSurrogatesKeepTheirUnits) {
         ExecWithTexts(database, "INSERT INTO peak(assayid, nameid, name, time) VALUES (1, ?1, ?1, 1.0);", {text});
 
         SampleSet set;
-        std::wstring fileError;
         DataBase::Handle handle;
-        ASSERT_EQ(LoadAssay(handle, set, 1, &BuiltInText, &fileError), 0);
+        const AssayLoadResult result = LoadAssay(handle, set, 1, &BuiltInText);
+        ASSERT_EQ(result.index, 0);
         const AssayEntry& entry = set.entry(0);
         EXPECT_EQ(entry.sample, broken.text);
         EXPECT_EQ(entry.mixture, broken.text);
@@ -372,7 +376,7 @@ TEST(DatabaseFaults, TextsWithLoneSurrogatesKeepTheirUnits) {
         EXPECT_EQ(entry.peaks[0].name, broken.text);
         EXPECT_EQ(entry.peaks[0].nameid, broken.text);
         // The file cannot be found; the message names the path unit for unit.
-        EXPECT_EQ(fileError, L"Ошибка загрузки файла: '" + path + L"'");
+        EXPECT_EQ(result.fileError, L"Ошибка загрузки файла: '" + path + L"'");
         EXPECT_TRUE(entry.channels.empty());
     }
 }
@@ -396,7 +400,7 @@ TEST(DatabaseFaults, InvalidUtf8ReadsAsReplacementCharacters) {
         Scene scene;
         scene.database().Exec(
             (std::string("UPDATE assay SET sample = CAST(") + broken.stored + " AS TEXT) WHERE id = 2;").c_str());
-        ASSERT_EQ(LoadSecond(scene.set()), 1);
+        ASSERT_EQ(LoadSecond(scene.set()).index, 1);
         EXPECT_EQ(scene.set().entry(1).sample, broken.read);
     }
 }

@@ -8,6 +8,7 @@
 #include "db/sql_exception.h"
 #include "db/utf16.h"
 #include "strings/texts.h"
+#include "tests/db/file_fingerprint.h"
 #include "tests/db/scratch_database.h"
 #include "tools/chromwriter/chrom_writer.h"
 
@@ -73,12 +74,13 @@ protected:
 
     int Load(uint32_t id) {
         DataBase::Handle handle;
-        return LoadAssay(handle, set_, id, &BuiltInText, &fileError_);
+        result_ = LoadAssay(handle, set_, id, &BuiltInText);
+        return result_.index;
     }
 
     ScratchDatabase database_{kHostSchema};
     SampleSet set_;
-    std::wstring fileError_ = L"stale";
+    AssayLoadResult result_;
 };
 
 TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile) {
@@ -93,7 +95,8 @@ TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile) {
         "        (7, NULL, 'вода', NULL, 1.0, NULL, NULL, NULL, NULL, NULL),"
         "        (8, 'g6', 'вода', 14, 9.0, 0.9, 104, 1, 8.5, 9.5);");
     EXPECT_EQ(Load(7), 0);
-    EXPECT_EQ(fileError_, L"");
+    EXPECT_EQ(result_.status, AssayLoadStatus::Added);
+    EXPECT_EQ(result_.fileError, L"");
     ASSERT_EQ(set_.count(), 1);
     const AssayEntry& entry = set_.entry(0);
     EXPECT_EQ(entry.id, 7u);
@@ -134,6 +137,7 @@ TEST_F(LoadAssayTest, ReadsTheAssayItsOrderedPeaksAndItsFile) {
     EXPECT_EQ(entry.traces, (std::vector<std::vector<double>>{{0.5, 1.25, 0.75}, {-1.0, 3.0}}));
     EXPECT_EQ(entry.blockValueA, 3.5);
     EXPECT_EQ(entry.blockValueB, 4.5);
+    EXPECT_EQ(entry.fingerprint, FingerprintOf(WriteChromFile({1, {}, kChannels, {}, {}})));
 }
 
 TEST_F(LoadAssayTest, EntriesAreAppendedInOrderAndAnIdAlreadyThereReadsNothing) {
@@ -190,13 +194,18 @@ TEST_F(LoadAssayTest, NullAssayColumnsReadAsEmpty) {
     EXPECT_EQ(entry.filename, L"");
     EXPECT_EQ(entry.sample, L"");
     EXPECT_FALSE(entry.iscalibration);
-    EXPECT_EQ(fileError_, L"Ошибка загрузки файла: ''");
+    EXPECT_EQ(result_.fileError, L"Ошибка загрузки файла: ''");
 }
 
 TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
     const std::string whole = WriteChromFile({1, {}, kChannels, {}, {}});
     // Header 16 bytes, first block 32 + 3 x 4 bytes, second block header 32 bytes.
     const std::size_t secondSamples = 16 + 44 + 32;
+    // A block read in several parts when a fingerprint is taken.
+    constexpr std::size_t kLong = 300000;
+    std::vector<float> longSamples(kLong);
+    for (std::size_t i = 0; i < kLong; ++i) longSamples[i] = static_cast<float>(i);
+    const std::string longBlock = WriteChromFile({1, {}, {Channel(1, longSamples, 1.5, 2.5)}, {}, {}});
     struct Case {
         const char* name;
         std::string bytes;
@@ -209,6 +218,13 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
         {"short.chr", whole.substr(0, 10), {}, kLowest, kLowest},
         {"samples.chr", whole.substr(0, secondSamples + 4), {{0.5, 1.25, 0.75}}, 1.5, 2.5},
         {"document.chr", whole.substr(0, secondSamples + 8) + "<root", {{0.5, 1.25, 0.75}, {-1.0, 3.0}}, 3.5, 4.5},
+        // Refused at its header, with a tail longer than one read of what follows the reader's part.
+        {"version.chr", "STG\x02" + whole.substr(4) + std::string(200000, 'x'), {}, kLowest, kLowest},
+        {"long.chr",
+         longBlock.substr(0, 16 + 32 + 4 * kLong) + "<root",
+         {std::vector<double>(longSamples.begin(), longSamples.end())},
+         1.5,
+         2.5},
     };
     int32_t id = 1;
     for (const auto& c : cases) {
@@ -221,7 +237,13 @@ TEST_F(LoadAssayTest, FileThatCannotBeReadLeavesTheEntryWithoutChannels) {
         EXPECT_EQ(entry.traces, c.traces) << c.name;
         EXPECT_EQ(entry.blockValueA, c.blockValueA) << c.name;
         EXPECT_EQ(entry.blockValueB, c.blockValueB) << c.name;
-        EXPECT_EQ(fileError_, L"Ошибка загрузки файла: '" + path + L"'") << c.name;
+        EXPECT_EQ(result_.status, AssayLoadStatus::FileUnreadable) << c.name;
+        EXPECT_EQ(result_.fileError, L"Ошибка загрузки файла: '" + path + L"'") << c.name;
+        // A file that opens is fingerprinted whole, whether or not it loads.
+        if (c.bytes.empty())
+            EXPECT_FALSE(entry.fingerprint.has_value()) << c.name;
+        else
+            EXPECT_EQ(entry.fingerprint, FingerprintOf(c.bytes)) << c.name;
         ++id;
     }
 }
@@ -231,7 +253,8 @@ TEST_F(LoadAssayTest, MissingPeakTableAddsNothing) {
     database_.Exec("DROP TABLE peak;");
     EXPECT_EQ(Load(1), -1);
     EXPECT_EQ(set_.count(), 0);
-    EXPECT_EQ(fileError_, L"");
+    EXPECT_EQ(result_.status, AssayLoadStatus::DatabaseFailure);
+    EXPECT_EQ(result_.fileError, L"");
 }
 
 TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen) {
@@ -244,8 +267,8 @@ TEST_F(LoadAssayTest, FailingPeakStepAddsNothingAndLeavesNoStatementOpen) {
         " 0.0 AS concentration, 1.0 AS height, 1 AS channel, 0.0 AS front, 0.0 AS back"
         " UNION ALL SELECT 2, 'g', 'вода', 1.0, abs(-9223372036854775807 - 1), 0.0, 1.0, 1, 0.0, 0.0;");
     DataBase::Handle handle;
-    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
-    EXPECT_EQ(LoadAssay(handle, set_, 2, &BuiltInText), -1);
+    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText).index, 0);
+    EXPECT_EQ(LoadAssay(handle, set_, 2, &BuiltInText).index, -1);
     EXPECT_EQ(set_.count(), 1);
     EXPECT_EQ(set_.entry(0).peaks.size(), 1u);
     EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
@@ -285,7 +308,7 @@ TEST_F(LoadAssayTest, LockedDatabaseFailsAfterTheBusyTimeout) {
     EXPECT_EQ(set_.count(), 0);
 
     sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr);
-    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText), 0);
+    EXPECT_EQ(LoadAssay(handle, set_, 1, &BuiltInText).index, 0);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(StatementsPerAssay, OnePreparationPerQueryAndNoStatementLeftOpen) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.id);
         prepared = 0;
-        EXPECT_EQ(LoadAssay(handle, set, step.id, &BuiltInText), step.index);
+        EXPECT_EQ(LoadAssay(handle, set, step.id, &BuiltInText).index, step.index);
         EXPECT_EQ(prepared, step.prepared);
         EXPECT_EQ(sqlite3_next_stmt(handle.get(), nullptr), nullptr);
     }

@@ -71,14 +71,20 @@ int Run(const std::vector<std::wstring>& args) {
         return kUsageError;
     }
     std::string output;
+    int exitCode = kDatabaseError;
     try {
-        output = RecalcJson(*request, RunRecalc(*request));
+        const RecalcReport report = RunRecalc(*request);
+        if (report.databaseFailure) {
+            output = RecalcErrorJson(report.databaseFailure->c_str());
+        } else {
+            output = RecalcJson(*request, report);
+            exitCode = 0;
+        }
     } catch (const DataBase::SqlException& error) {
-        WriteOut(stdout, RecalcErrorJson(error.what()));
-        return kDatabaseError;
+        output = RecalcErrorJson(error.what());
     }
     WriteOut(stdout, output);
-    return 0;
+    return exitCode;
 }
 
 }  // namespace

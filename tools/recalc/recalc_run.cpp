@@ -169,14 +169,16 @@ RecalcReport RunRecalc(const RecalcRequest& request) {
     {
         DataBase::Handle handle;
         for (uint32_t id : request.ids) {
-            std::wstring fileError;
-            std::optional<DataBase::SqlException> databaseError;
-            const int index = LoadAssay(handle, report.sampleSet, id, &BuiltInText, &fileError, &databaseError);
+            AssayLoadResult result = LoadAssay(handle, report.sampleSet, id, &BuiltInText);
             // Whatever was read before, a calculation over part of the ids asked for is no result.
-            if (databaseError) throw *databaseError;
-            report.indices.push_back(index);
-            if (index >= 0 && static_cast<std::size_t>(index) == report.fileErrors.size()) {
-                report.fileErrors.push_back(fileError.empty() ? std::nullopt : std::optional<std::wstring>(fileError));
+            if (result.status == AssayLoadStatus::DatabaseFailure) {
+                report.databaseFailure = result.databaseError->what();
+                return report;
+            }
+            report.indices.push_back(result.index);
+            if (result && static_cast<std::size_t>(result.index) == report.fileErrors.size()) {
+                report.fileErrors.push_back(result.fileError.empty() ? std::nullopt
+                                                                     : std::optional<std::wstring>(result.fileError));
             }
         }
     }

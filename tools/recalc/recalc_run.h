@@ -27,10 +27,12 @@ struct RecalcReport {
     CalcResults results;
     // The calculation stopped on a peak other than water.
     bool stopped = false;
+    // SQLite's text (UTF-8) when reading an assay failed: the run then ended there, without a calculation.
+    std::optional<std::string> databaseFailure;
 };
 
-// Runs the request. Throws DataBase::SqlException when the database cannot be opened or a read fails
-// (DataBase::OpenException, naming the path, when the file does not exist).
+// Runs the request. A failed read ends it with databaseFailure set. Throws DataBase::OpenException (naming
+// the path) when the database cannot be opened.
 RecalcReport RunRecalc(const RecalcRequest& request);
 
 // The report as recalc prints it: one JSON object and a line end.

@@ -1,0 +1,16 @@
+#include "digest/sha256.h"
+
+namespace digest {
+
+std::string HexText(const Sha256Digest& digest) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(digest.size() * 2);
+    for (const unsigned char byte : digest) {
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+}  // namespace digest
