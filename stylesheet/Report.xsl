@@ -317,19 +317,14 @@
             <xsl:if test="$analysis">, и проба не на графике</xsl:if>
             <xsl:text>: </xsl:text>
             <xsl:variable name="notPositive" select="level[not(number(coefficient) &gt; 0 and number(coefficient) * 0 = 0)]"/>
-            <xsl:choose>
-              <xsl:when test="count($notPositive) = 1">коэффициент раствора </xsl:when>
-              <xsl:when test="$notPositive">коэффициенты растворов </xsl:when>
-              <xsl:otherwise>средний коэффициент (<xsl:value-of select="kMean"/>) не является положительным числом</xsl:otherwise>
-            </xsl:choose>
-            <xsl:for-each select="$notPositive">
-              <xsl:if test="position() != 1">, </xsl:if>
-              <xsl:value-of select="number"/>
-            </xsl:for-each>
-            <xsl:choose>
-              <xsl:when test="count($notPositive) = 1"><xsl:value-of select="' не является положительным числом'"/></xsl:when>
-              <xsl:when test="$notPositive"><xsl:value-of select="' не являются положительными числами'"/></xsl:when>
-            </xsl:choose>
+            <xsl:apply-templates select="$notPositive" mode="missing">
+              <xsl:with-param name="blank" select="$blank"/>
+            </xsl:apply-templates>
+            <xsl:if test="not($notPositive)">
+              <xsl:text>средний коэффициент (</xsl:text>
+              <xsl:value-of select="kMean"/>
+              <xsl:text>) не является положительным числом</xsl:text>
+            </xsl:if>
             <xsl:text>.</xsl:text>
           </p>
         </xsl:if>
@@ -396,7 +391,7 @@
     </p>
   </xsl:template>
 
-  <!-- Why a level is not on the chart: the first of the reasons its values give. -->
+  <!-- Why a level is not on the chart, or has no coefficient for the mean: the first reason its values give. -->
   <xsl:template match="level" mode="missing">
     <xsl:param name="blank"/>
     <xsl:if test="position() != 1">; </xsl:if>
@@ -407,7 +402,8 @@
       <xsl:when test="injections = '0'">нет пиков воды</xsl:when>
       <xsl:when test="not(number(mass) &gt; 0)">масса растворителя недействительна</xsl:when>
       <xsl:when test="string($blank) = 'NaN'">высота осушенного экстрагента не является числом</xsl:when>
-      <xsl:otherwise>содержание воды или высота не являются числами</xsl:otherwise>
+      <xsl:when test="string(number(content) + number(height)) = 'NaN'">содержание воды или высота не являются числами</xsl:when>
+      <xsl:otherwise>коэффициент не является положительным числом</xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
@@ -528,7 +524,7 @@
         <xsl:if test="$rangeDrawn">
           <rect class="range" x="{$plotLeft}" y="{format-number($yOrigin - $high * $yScale, '0.##')}"
                 width="{$plotWidth}" height="{format-number(($high - $low) * $yScale, '0.##')}"
-                fill="#d0d0d0" stroke="#888" stroke-width="0.5"/>
+                fill="#e4e4e4" stroke="#999" stroke-width="0.5"/>
         </xsl:if>
         <xsl:call-template name="ticks">
           <xsl:with-param name="axis" select="'x'"/>
