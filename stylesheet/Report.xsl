@@ -41,11 +41,12 @@
           table { border-collapse: collapse; width: 100%; font-size: inherit; }
           th, td { border: 1px solid #bbb; padding: 5px 8px; text-align: left; vertical-align: top; }
           /* A name of any length breaks inside its cell, so that every column stays on the page. */
-          p, li, td.name { overflow-wrap: anywhere; }
+          p, li, td { overflow-wrap: anywhere; }
           th { background: #eef1f5; font-weight: 600; }
           td.number, th.number { text-align: right; }
           td.number { white-space: nowrap; }
           td.time { white-space: nowrap; }
+          table.files { table-layout: fixed; }
           .folder { color: #666; font-size: 9pt; word-break: break-all; }
           table.masses { width: auto; min-width: 420px; }
           .result { margin: 8px 0; padding: 14px 18px; border: 2px solid #2b5797; background: #f3f7fc;
@@ -76,6 +77,8 @@
           @page { size: A4 portrait; margin: 15mm; }
           @media print {
             body { margin: 0; max-width: none; font-size: 10pt; }
+            table { font-size: 9pt; }
+            th, td { padding: 3px 4px; }
             .result { border-width: 1px; }
             tr { page-break-inside: avoid; }
             .chart { page-break-inside: avoid; }
@@ -93,17 +96,18 @@
         <h2>Хроматограммы</h2>
         <xsl:choose>
           <xsl:when test="files/fill_data">
-            <table>
+            <!-- Fixed widths: a name of any length wraps inside its own column. -->
+            <table class="files">
               <thead>
                 <tr>
-                  <th class="number">№</th>
-                  <th>Файл</th>
-                  <th>Проба</th>
-                  <th>Время анализа</th>
-                  <th>Тип расчёта</th>
-                  <th>Метод</th>
+                  <th class="number" style="width: 5%">№</th>
+                  <th style="width: 21%">Файл</th>
+                  <th style="width: 20%">Проба</th>
+                  <th style="width: 12%">Время анализа</th>
+                  <th style="width: 14%">Тип расчёта</th>
+                  <th style="width: 12%">Метод</th>
                   <xsl:if test="details/injections">
-                    <th class="number">Высота пика воды</th>
+                    <th class="number" style="width: 16%">Высота пика воды</th>
                   </xsl:if>
                 </tr>
               </thead>
@@ -840,16 +844,16 @@
   <xsl:template match="fill_data">
     <tr>
       <td class="number"><xsl:value-of select="*[1]"/></td>
-      <td class="name">
+      <td>
         <xsl:call-template name="file-name">
           <xsl:with-param name="path" select="string(*[2])"/>
         </xsl:call-template>
         <div class="folder"><xsl:value-of select="*[2]"/></div>
       </td>
-      <td class="name"><xsl:value-of select="*[3]"/></td>
-      <td class="time"><xsl:value-of select="*[4]"/></td>
+      <td><xsl:value-of select="*[3]"/></td>
+      <td><xsl:value-of select="*[4]"/></td>
       <td><xsl:value-of select="*[5]"/></td>
-      <td class="name"><xsl:value-of select="*[6]"/></td>
+      <td><xsl:value-of select="*[6]"/></td>
       <xsl:if test="../../details/injections">
         <td class="number">
           <xsl:for-each select="../../details/injections/injection[number = current()/*[1]]/height">
