@@ -333,7 +333,14 @@
           </p>
         </xsl:if>
         <xsl:if test="$lineDrawn and $analysis and not($sampleDrawn)">
-          <p class="aside">Проба не на графике: в анализе нет высоты пика воды пробы за вычетом осушенного экстрагента.</p>
+          <p class="aside">
+            <xsl:text>Проба не на графике: у хроматограмм «</xsl:text>
+            <xsl:choose>
+              <xsl:when test="string(number($analysis/height)) = 'NaN'">анализ</xsl:when>
+              <xsl:otherwise>осуш. анализ</xsl:otherwise>
+            </xsl:choose>
+            <xsl:text>» нет пиков воды.</xsl:text>
+          </p>
         </xsl:if>
       </xsl:when>
       <xsl:otherwise>
