@@ -23,7 +23,8 @@
 namespace {
 
 // Numbers in the report document: masses, heights, results and check values with three decimals
-// ("%.3f"), the calibration's contents and coefficients with six significant digits ("%.6g").
+// ("%.3f"), the calibration's contents and coefficients with six significant digits ("%.6g", written without
+// an exponent, which XPath 1.0's number() cannot read).
 constexpr int kDecimals = 3;
 constexpr int kSignificantDigits = 6;
 
@@ -75,17 +76,20 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const {
 
 namespace {
 
+// "1" true, "0" false, empty when there is no answer.
+std::wstring_view FlagText(std::optional<bool> flag) {
+    if (!flag) {
+        return {};
+    }
+    return *flag ? L"1" : L"0";
+}
+
 // "1" passed, "0" failed, empty when the check was not judged.
 std::wstring_view PassedText(const CheckOutcome& check) {
-    switch (check.result) {
-    case CheckResult::Passed:
-        return L"1";
-    case CheckResult::Failed:
-        return L"0";
-    case CheckResult::NotJudged:
-        break;
+    if (check.result == CheckResult::NotJudged) {
+        return {};
     }
-    return {};
+    return FlagText(check.result == CheckResult::Passed);
 }
 
 void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
@@ -96,12 +100,44 @@ void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails&
         const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.get(), L"level");
         xml.AddTextElement(element.get(), L"number", std::to_wstring(i + 1));
         xml.AddTextElement(element.get(), L"mass", FormatFixed(level.mass, kDecimals));
-        xml.AddTextElement(element.get(), L"content", FormatGeneral(level.content, kSignificantDigits));
+        xml.AddTextElement(element.get(), L"content", FormatPlain(level.content, kSignificantDigits));
         xml.AddTextElement(element.get(), L"height", FormatFixed(level.height, kDecimals));
-        xml.AddTextElement(element.get(), L"coefficient", FormatGeneral(level.coefficient, kSignificantDigits));
+        xml.AddTextElement(element.get(), L"coefficient", FormatPlain(level.coefficient, kSignificantDigits));
         xml.AddTextElement(element.get(), L"injections", std::to_wstring(level.injections));
+        xml.AddTextElement(element.get(), L"deviation", FormatFixed(level.deviation, kDecimals));
     }
-    xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral(d.kMean, kSignificantDigits));
+    xml.AddTextElement(calibration.get(), L"kMean", FormatPlain(d.kMean, kSignificantDigits));
+}
+
+// The analysis' mean heights and where the sample's net height lies against the calibrated range.
+void AddAnalysis(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
+    const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details, L"analysis");
+    const std::pair<const wchar_t*, double> numbers[] = {
+        {L"blank", d.analysisBlank}, {L"height", d.analysisHeight}, {L"net", d.net}, {L"low", d.low}, {L"high", d.high},
+    };
+    for (const auto& [name, value] : numbers) xml.AddTextElement(analysis.get(), name, FormatFixed(value, kDecimals));
+    xml.AddTextElement(analysis.get(), L"inRange", FlagText(d.inRange));
+}
+
+// One chromatogram of the set with the water heights the calculation took from it.
+void AddInjection(XMLWrapper& xml, IXMLDOMElement* injections, int number, const AssayEntry& entry,
+                  const InjectionDetails& taken) {
+    const ComPtr<IXMLDOMElement> injection = xml.AddElement(injections, L"injection");
+    xml.AddTextElement(injection.get(), L"number", std::to_wstring(number));
+    xml.AddTextElement(injection.get(), L"role", entry.roleText);
+    for (double height : taken.heights) xml.AddTextElement(injection.get(), L"height", FormatFixed(height, kDecimals));
+}
+
+// The heights behind every mean, per chromatogram in the set's order. A set that no longer matches the
+// calculation's gets none: heights must never be shown beside chromatograms they did not come from.
+void AddInjections(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d, const SampleSet* set) {
+    if (!set || static_cast<std::size_t>(set->count()) != d.injections.size()) {
+        return;
+    }
+    const ComPtr<IXMLDOMElement> injections = xml.AddElement(details, L"injections");
+    for (int i = 0; i < set->count(); ++i) {
+        AddInjection(xml, injections.get(), i + 1, set->entry(i), d.injections[static_cast<std::size_t>(i)]);
+    }
 }
 
 }  // namespace
@@ -128,9 +164,8 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
         xml.AddTextElement(element.get(), L"passed", PassedText(check));
     }
     AddCalibration(xml, details.get(), d);
-    const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.get(), L"analysis");
-    xml.AddTextElement(analysis.get(), L"blank", FormatFixed(d.analysisBlank, kDecimals));
-    xml.AddTextElement(analysis.get(), L"height", FormatFixed(d.analysisHeight, kDecimals));
+    AddAnalysis(xml, details.get(), d);
+    AddInjections(xml, details.get(), d, sampleSet_);
 }
 
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const {

@@ -30,7 +30,8 @@ public:
     // written as the text "<br />"); all zero and empty while unbound.
     void AddResultsPart(XMLWrapper& xml) const;
     // Appends "details": when and by which module the report was made and, after a calculation that ran
-    // to its end, each check against its limit, the calibration and the analysis' mean heights.
+    // to its end, each check against its limit, the calibration, the analysis against the calibrated range
+    // and the water heights taken from each chromatogram.
     void AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const;
 
     // Builds the document, renders it with the style sheet from the public documents folder into a new

@@ -1,5 +1,6 @@
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -105,6 +106,33 @@ std::wstring FormatFixed(double value, int decimals) {
 
 std::wstring FormatGeneral(double value, int precision) {
     return Widen(Format(value, std::chars_format::general, precision));
+}
+
+std::wstring FormatPlain(double value, int precision) {
+    if (!std::isfinite(value)) return FormatGeneral(value, precision);
+    // The digits "%.*g" keeps ("-9.44959e-05": "944959", the power -5), set out around the decimal point.
+    const std::string scientific =
+        Format(value, std::chars_format::scientific, std::max(0, (precision < 0 ? 6 : precision) - 1));
+    const std::size_t e = scientific.find('e');
+    int power = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
+                    power);
+    const bool negative = scientific[0] == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (scientific[i] != '.') digits.push_back(scientific[i]);
+    // As %g, without the zeros that end the fraction.
+    digits.erase(std::max<std::size_t>(1, digits.find_last_not_of('0') + 1));
+    const auto count = static_cast<int>(digits.size());
+    std::string plain = negative ? "-" : "";
+    if (power < 0)
+        plain += "0." + std::string(static_cast<std::size_t>(-power - 1), '0') + digits;
+    else if (power >= count - 1)
+        plain += digits + std::string(static_cast<std::size_t>(power - count + 1), '0');
+    else
+        plain += digits.substr(0, static_cast<std::size_t>(power) + 1) + "." +
+                 digits.substr(static_cast<std::size_t>(power) + 1);
+    return Widen(plain);
 }
 
 std::string FormatDouble17g(double value) {

@@ -15,6 +15,11 @@ std::wstring FormatFixed(double value, int decimals);
 // As "%.*g" with the given number of significant digits (6 when negative, at most 40).
 std::wstring FormatGeneral(double value, int precision);
 
+// As "%.*g" with the given number of significant digits (6 when negative, at most 40), but never with an
+// exponent: 9.44959e-05 is "0.0000944959", 1.04e+06 is "1040000". XPath 1.0's number() reads no exponent,
+// so a text meant for a style sheet is written this way.
+std::wstring FormatPlain(double value, int precision);
+
 // As "%.17g", in bytes ("4", "0.10000000000000001", "1.0000000000000001e-05"): seventeen digits tell every
 // double from every other.
 std::string FormatDouble17g(double value);

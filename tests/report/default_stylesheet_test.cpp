@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -23,10 +24,11 @@ std::wstring Text(const pugi::xpath_node& node) {
     return node.node().text().get();
 }
 
+// The text of each element found (its first text child), or of each text node.
 std::vector<std::wstring> Texts(const pugi::xml_document& page, const wchar_t* xpath) {
     std::vector<std::wstring> texts;
     for (const pugi::xpath_node& node : page.select_nodes(xpath)) {
-        texts.push_back(node.node().child_value());
+        texts.push_back(node.node().type() == pugi::node_pcdata ? node.node().value() : node.node().child_value());
     }
     return texts;
 }
@@ -103,6 +105,11 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination) {
     results.errorText =
         L"Проверка осушенного экстрагента в градуировке не пройдена (11.1 4а)\r\n"
         L"Проверка воды в анализе не пройдена (11.1 4г)\r\n";
+    // The heights taken from each chromatogram: two from the second, none from the fifth.
+    results.details.complete = true;
+    results.details.injections.resize(std::size(chromatograms), InjectionDetails{{10.0}});
+    results.details.injections[1].heights = {10.25, 1e9};
+    results.details.injections[4].heights.clear();
     Render("complete_report.html");
 
     // An HTML page that says it is UTF-8.
@@ -114,13 +121,28 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination) {
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(set.count()));
     const pugi::xml_node twelfth = rows[11].node();
     EXPECT_EQ(Texts(page, L"//table[1]/thead/tr/th"),
-              (std::vector<std::wstring>{L"№", L"Файл", L"Проба", L"Время анализа", L"Тип расчёта", L"Метод"}));
+              (std::vector<std::wstring>{L"№", L"Файл", L"Проба", L"Время анализа", L"Тип расчёта", L"Метод",
+                                         L"Высота пика воды"}));
     std::vector<std::wstring> cells;
     for (const pugi::xml_node& cell : twelfth.children(L"td")) {
         cells.push_back(cell.child_value());
     }
     EXPECT_EQ(cells, (std::vector<std::wstring>{L"12", L"12.chr", chromatograms[11].sample,
-                                                AnalyseTimeText(1738937100 + 600 * 11), L"анализ", L"Вода в масле"}));
+                                                AnalyseTimeText(1738937100 + 600 * 11), L"анализ", L"Вода в масле",
+                                                L"10.000"}));
+    // Several heights one per line, none a dash.
+    EXPECT_EQ(Texts(page, L"//table[1]/tbody/tr[position() = 2 or position() = 5]/td[7]/text()"),
+              (std::vector<std::wstring>{L"10.250", L"1000000000.000", L"—"}));
+    EXPECT_EQ(page.select_nodes(L"//table[1]/tbody/tr[2]/td[7]/br").size(), 1u);
+    // The first «анализ» names the sample under the title; the report ends with the places to sign.
+    EXPECT_EQ(Texts(page, L"//p[@class='sample-name']"),
+              std::vector<std::wstring>{std::wstring(L"Проба: ") + chromatograms[11].sample});
+    EXPECT_EQ(Texts(page, L"//div[@class='signatures']/p"),
+              (std::vector<std::wstring>{L"Выполнил: ________________________ Дата: ______________",
+                                         L"Проверил: ________________________ Дата: ______________"}));
+    EXPECT_EQ(
+        page.select_node(L"//div[@class='signatures']/following-sibling::*[1]").node().attribute(L"class").value(),
+        std::wstring(L"footer"));
     EXPECT_EQ(twelfth.child(L"td").next_sibling(L"td").child(L"div").child_value(),
               std::wstring(L"C:\\Хроматограммы\\2025\\12.chr"));
     // The sample name is text: no element of it reached the page.
@@ -227,7 +249,8 @@ TEST_F(DefaultStyleSheet, SaysWhatIsMissingAndNeverThatChecksPassed) {
 namespace {
 
 // The calibration of a known determination: contents 0.998, 0.998, 1.996, 2.994, heights 10, 10, 20, 30 over
-// a blank of 0.5; the first check failed and the seventh not judged.
+// a blank of 0.5, the sample 15 above its blank (inside the range 9.5 to 29.5); the first check failed and the
+// seventh not judged.
 CalcDetails KnownDetails() {
     CalcDetails d;
     d.complete = true;
@@ -237,8 +260,14 @@ CalcDetails KnownDetails() {
     d.blank = 0.5;
     const double contents[] = {0.998, 0.998, 1.996, 2.994}, heights[] = {10, 10, 20, 30};
     for (std::size_t i = 0; i < 4; ++i)
-        d.levels[i] = {1.0, contents[i], heights[i], contents[i] / (heights[i] - 0.5), 2, 0.0};
+        d.levels[i] = {1.0, contents[i], heights[i], contents[i] / (heights[i] - 0.5), 2, 1.5};
     d.kMean = 0.103489;
+    d.analysisBlank = 2;
+    d.analysisHeight = 17;
+    d.net = 15;
+    d.low = 9.5;
+    d.high = 29.5;
+    d.inRange = true;
     return d;
 }
 
@@ -250,27 +279,70 @@ std::vector<std::wstring> Attributes(const pugi::xml_document& page, const wchar
 
 TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart) {
     using V = std::vector<std::wstring>;
+    const std::wstring x = L"Содержание воды в растворе, c", y = L"Высота за вычетом H₀, H − H₀";
     struct Case {
         const char* what;
         void (*change)(CalcDetails&);
-        V cx, cy, xTicks, yTicks, asides;
+        V cx, cy, xTicks, yTicks, titles, sample, notes;
+        std::wstring legend;
     } const cases[] = {
-        // 160 units per content unit from x 70, 260/30 per height unit up from y 276.
-        {"known", [](CalcDetails&) {}, V{L"229.68", L"229.68", L"389.36", L"549.04"},
-         V{L"193.67", L"193.67", L"107", L"20.33"}, V{L"0", L"1", L"2", L"3"}, V{L"0", L"10", L"20", L"30"}, V{}},
-        {"level 2 not a number", [](CalcDetails& d) { d.levels[1].content = std::nan(""); },
-         V{L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"107", L"20.33"}, V{L"0", L"1", L"2", L"3"},
-         V{L"0", L"10", L"20", L"30"}, V{L"Не на графике (значения не являются числами): уровни 2."}},
-        {"small values",
+        // 120 units per content unit from x 80, 6.5 per height unit up from y 272; the sample on the line.
+        {"known", [](CalcDetails&) {}, V{L"199.76", L"199.76", L"319.52", L"439.28"},
+         V{L"210.25", L"210.25", L"145.25", L"80.25"}, V{L"0", L"1", L"2", L"3", L"4"},
+         V{L"0", L"10", L"20", L"30", L"40"}, V{x, y}, V{L"261.28", L"169.5"}, V{},
+         L"Точки — градуировочные растворы 1–4 (H₀ — высота пика воды осушенного экстрагента); штриховая линия — "
+         L"средний коэффициент: H − H₀ = c / 0.103489; квадрат без заливки — проба, H − H₀ = 15.000."},
+        {"sample without peaks",
          [](CalcDetails& d) {
-             for (LevelDetails& l : d.levels) l.content /= 1000;
+             d.analysisHeight = d.net = std::nan("");
+             d.inRange.reset();
          },
-         V{L"229.68", L"229.68", L"389.36", L"549.04"}, V{L"193.67", L"193.67", L"107", L"20.33"},
-         V{L"0", L"0.001", L"0.002", L"0.003"}, V{L"0", L"10", L"20", L"30"}, V{}},
-        {"no blank", [](CalcDetails& d) { d.blank = std::nan(""); }, V{}, V{}, V{}, V{},
-         V{L"График не построен: содержание воды или высоты пиков не являются числами."}},
-        {"stopped", [](CalcDetails& d) { d = CalcDetails{}; }, V{}, V{}, V{}, V{},
-         V{L"Проверки не выполнялись: расчёт не доведён до конца."}},
+         V{L"199.76", L"199.76", L"319.52", L"439.28"}, V{L"210.25", L"210.25", L"145.25", L"80.25"},
+         V{L"0", L"1", L"2", L"3", L"4"}, V{L"0", L"10", L"20", L"30", L"40"}, V{x, y}, V{},
+         V{L"Проба не на графике: у хроматограмм «анализ» нет пиков воды."},
+         L"Точки — градуировочные растворы 1–4 (H₀ — высота пика воды осушенного экстрагента); штриховая линия — "
+         L"средний коэффициент: H − H₀ = c / 0.103489."},
+        {"level 2 without peaks, sample above the range",
+         [](CalcDetails& d) {
+             d.levels[1] = {1.0, std::nan(""), std::nan(""), std::nan(""), 0, std::nan("")};
+             d.net = 40;
+             d.inRange = false;
+         },
+         V{L"175.81", L"271.62", L"367.42"}, V{L"222.6", L"170.6", L"118.6"}, V{L"0", L"1", L"2", L"3", L"4", L"5"},
+         V{L"0", L"10", L"20", L"30", L"40", L"50"}, V{x, y}, V{L"472.4", L"59"},
+         V{L"Не на графике: раствор 2 — нет пиков воды."},
+         L"Точки — градуировочные растворы 1, 3, 4 (H₀ — высота пика воды осушенного экстрагента); штриховая линия — "
+         L"средний коэффициент: H − H₀ = c / 0.103489; квадрат без заливки — проба, H − H₀ = 40.000; серая полоса — "
+         L"диапазон градуировки."},
+        {"heights about a billion, contents about a millionth",
+         [](CalcDetails& d) {
+             for (LevelDetails& l : d.levels) l = {l.mass, l.content / 1e6, l.height * 1e8, l.coefficient / 1e14, 2, 0};
+             d.blank *= 1e8;
+             d.kMean /= 1e14;
+             d.net *= 1e8;
+         },
+         V{L"199.76", L"199.76", L"319.52", L"439.28"}, V{L"210.25", L"210.25", L"145.25", L"80.25"},
+         V{L"0", L"1", L"2", L"3", L"4"}, V{L"0", L"1", L"2", L"3", L"4"}, V{x + L" × 10⁻⁶", y + L" × 10⁹"},
+         V{L"261.28", L"169.5"}, V{}, L"Точки — градуировочные растворы 1–4"},
+        {"one level, no mean coefficient",
+         [](CalcDetails& d) {
+             for (std::size_t i = 1; i < 4; ++i) d.levels[i] = {0, std::nan(""), 20, std::nan(""), 2, std::nan("")};
+             d.kMean = std::nan("");
+         },
+         V{L"399.36"}, V{L"25"}, V{L"0", L"0.5", L"1", L"1.5"}, V{L"0", L"2", L"4", L"6", L"8", L"10"}, V{x, y}, V{},
+         V{L"Не на графике: раствор 2 — масса растворителя недействительна; раствор 3 — масса растворителя "
+           L"недействительна; раствор 4 — масса растворителя недействительна.",
+           L"Линия среднего коэффициента не построена, и проба не на графике: раствор 2 — масса растворителя "
+           L"недействительна; раствор 3 — масса растворителя недействительна; раствор 4 — масса растворителя "
+           L"недействительна."},
+         L"Точка — градуировочный раствор 1 (H₀ — высота пика воды осушенного экстрагента)."},
+        {"no blank", [](CalcDetails& d) { d.blank = std::nan(""); }, V{}, V{}, V{}, V{}, V{}, V{},
+         V{L"График не построен: раствор 1 — высота осушенного экстрагента не является числом; раствор 2 — высота "
+           L"осушенного экстрагента не является числом; раствор 3 — высота осушенного экстрагента не является "
+           L"числом; раствор 4 — высота осушенного экстрагента не является числом."},
+         L""},
+        {"stopped", [](CalcDetails& d) { d = CalcDetails{}; }, V{}, V{}, V{}, V{}, V{}, V{},
+         V{L"Проверки не выполнялись: расчёт не доведён до конца."}, L""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -281,7 +353,17 @@ TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart) {
         EXPECT_EQ(Attributes(page, L"//circle", L"cy"), c.cy);
         EXPECT_EQ(Texts(page, L"//*[@class='x-tick']"), c.xTicks);
         EXPECT_EQ(Texts(page, L"//*[@class='y-tick']"), c.yTicks);
-        EXPECT_EQ(Texts(page, L"//p[@class='aside' and not(starts-with(., 'Точки'))]"), c.asides);
+        EXPECT_EQ(Texts(page, L"//*[@class='x-title' or @class='y-title']"), c.titles);
+        V sample = Attributes(page, L"//rect[@class='sample']", L"x");
+        if (!sample.empty()) sample.push_back(Attributes(page, L"//rect[@class='sample']", L"y")[0]);
+        EXPECT_EQ(sample, c.sample);
+        EXPECT_EQ(Texts(page, L"//p[@class='aside']"), c.notes);
+        EXPECT_EQ(Text(page.select_node(L"//p[@class='legend']")).substr(0, c.legend.size()), c.legend);
+        // Outside the range: said beside the result, and the chart shows the range.
+        const bool outside = results.details.inRange == std::optional<bool>(false);
+        EXPECT_EQ(Texts(page, L"//p[@class='out-of-range']"),
+                  outside ? V{L"Высота пика пробы вне диапазона градуировки (от 9.500 до 29.500)"} : V{});
+        EXPECT_EQ(page.select_nodes(L"//*[@class='range']").size(), outside ? 1u : 0u);
         EXPECT_FALSE(Text(page.select_node(L"//span[@class='made']")).empty());
     }
     // The checks in the document's order, values as the document gives them.
@@ -294,7 +376,9 @@ TEST_F(DefaultStyleSheet, ChecksTableAndCalibrationChart) {
     EXPECT_EQ(verdicts[6], L"не проверена");
     EXPECT_EQ(Texts(page, L"//tr[@class='failed']/td[3]"), V{L"18.200"});
     EXPECT_EQ(Texts(page, L"//tr[@class='unjudged']/td[3]"), V{L"—"});
-    EXPECT_EQ(Attributes(page, L"//*[@class='mean']", L"y2"), V{L"24.77"});
+    EXPECT_EQ(Texts(page, L"//table[@class='levels']/thead/tr/th[7]"), V{L"Отклонение k от среднего, %"});
+    EXPECT_EQ(Texts(page, L"//table[@class='levels']/tbody/tr/td[7]"), V(4, L"1.500"));
+    EXPECT_EQ(Attributes(page, L"//*[@class='mean']", L"y2"), V{L"20.77"});
 }
 
 }  // namespace

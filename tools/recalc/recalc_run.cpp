@@ -116,11 +116,56 @@ void WriteCalibration(JsonWriter& json, const CalcDetails& details) {
         }
         json.Key("injections");
         json.UInt(level.injections);
+        json.Key("deviation");
+        json.Double(level.deviation);
         json.EndObject();
     }
     json.EndArray();
     json.Key("kMean");
     json.Double(details.kMean);
+    json.EndObject();
+}
+
+// The water heights the calculation took from each chromatogram of the set, in set order.
+void WriteInjections(JsonWriter& json, const RecalcReport& report) {
+    const CalcDetails& details = report.results.details;
+    if (!details.complete) {
+        json.Null();
+        return;
+    }
+    json.BeginArray();
+    for (std::size_t i = 0; i < details.injections.size(); ++i) {
+        json.BeginObject();
+        json.Key("number");
+        json.UInt(i + 1);
+        json.Key("role");
+        json.String(report.sampleSet.entry(static_cast<int>(i)).roleText);
+        json.Key("heights");
+        json.BeginArray();
+        for (double height : details.injections[i].heights) json.Double(height);
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+// The sample's net height against the heights the calibration covers.
+void WriteRange(JsonWriter& json, const CalcDetails& details) {
+    if (!details.complete) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    for (const auto& [name, value] :
+         {std::pair{"net", details.net}, std::pair{"low", details.low}, std::pair{"high", details.high}}) {
+        json.Key(name);
+        json.Double(value);
+    }
+    json.Key("inRange");
+    if (details.inRange)
+        json.Bool(*details.inRange);
+    else
+        json.Null();
     json.EndObject();
 }
 
@@ -216,6 +261,10 @@ std::string RecalcJson(const RecalcRequest& request, const RecalcReport& report)
     json.Key("verdict");
     // A run always calculates, so a verdict is always there.
     json.String(VerdictName(report.results.verdict.value_or(Verdict::Incomplete)));
+    json.Key("injections");
+    WriteInjections(json, report);
+    json.Key("range");
+    WriteRange(json, report.results.details);
     json.EndObject();
     return json.Text() + "\n";
 }

@@ -194,8 +194,31 @@ TEST(Recalc, ForeignPeakStopsTheCalculation) {
         "«assay5.stg» — не вода\"], \"stopped\": \"нет воды\", ";
     EXPECT_EQ(json.substr(0, start.size()), start);
     // Nothing of a calculation that did not run to its end.
-    const std::string end = ", \"checks\": null, \"calibration\": null, \"verdict\": \"incomplete\"}\n";
+    const std::string end =
+        ", \"checks\": null, \"calibration\": null, \"verdict\": \"incomplete\", \"injections\": null, \"range\": null}\n";
     EXPECT_EQ(json.substr(json.size() - end.size()), end);
+}
+
+// A second water peak in a level's chromatogram and a sample above level 4: each height where it was taken,
+// the range the calibration covers, and the sample outside it.
+TEST(Recalc, InjectionsAndRangeShowWhatTheWaterStandsOn) {
+    DemoRun demo{DemoOptions{}};
+    demo.Exec(
+        "INSERT INTO peak(assayid, name, height, channel, time) SELECT assayid, name, 150.5, channel, time + 1 "
+        "FROM peak WHERE assayid = 3; UPDATE peak SET height = 900 WHERE assayid IN (13, 14);");
+    const RecalcReport report = RunRecalc(demo.request);
+    const CalcDetails& details = report.results.details;
+    ASSERT_EQ(details.injections.size(), 14u);
+    EXPECT_EQ(details.injections[2].heights.size(), 2u);
+    EXPECT_EQ(details.injections[2].heights[1], 150.5);
+    const std::string json = RecalcJson(demo.request, report);
+    EXPECT_NE(json.find("{\"number\": 14, \"role\": \"анализ\", \"heights\": [900]}], \"range\": {\"net\": " +
+                        FormatDouble17g(details.net) + ", \"low\": " + FormatDouble17g(details.low) +
+                        ", \"high\": " + FormatDouble17g(details.high) + ", \"inRange\": false}}\n"),
+              std::string::npos)
+        << json;
+    EXPECT_GT(details.net, details.high);
+    EXPECT_NE(json.find("\"deviation\": "), std::string::npos);
 }
 
 TEST(Recalc, EveryDatabaseFaultIsAnErrorNeverAResult) {
