@@ -195,7 +195,8 @@ TEST(Recalc, ForeignPeakStopsTheCalculation) {
     EXPECT_EQ(json.substr(0, start.size()), start);
     // Nothing of a calculation that did not run to its end.
     const std::string end =
-        ", \"checks\": null, \"calibration\": null, \"verdict\": \"incomplete\", \"injections\": null, \"range\": null}\n";
+        ", \"checks\": null, \"calibration\": null, \"verdict\": \"incomplete\", \"injections\": null, \"range\": "
+        "null}\n";
     EXPECT_EQ(json.substr(json.size() - end.size()), end);
 }
 
