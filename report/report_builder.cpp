@@ -41,13 +41,13 @@ void ReportBuilder::AddFilesPart(XMLWrapper& xml) const {
     const ComPtr<IXMLDOMElement> files = xml.AddElement(nullptr, L"files");
     int32_t position = 0;
     for (const AssayEntry& entry : *sampleSet_) {
-        const ComPtr<IXMLDOMElement> fill = xml.AddElement(files.get(), L"fill_data");
-        xml.AddIntElement(fill.get(), L"name", ++position);
-        xml.AddTextElement(fill.get(), L"name", entry.filename);
-        xml.AddTextElement(fill.get(), L"name", entry.sample);
-        xml.AddTextElement(fill.get(), L"analyse_time", AnalyseTimeText(entry.date));
-        xml.AddTextElement(fill.get(), L"name", entry.roleText);
-        xml.AddTextElement(fill.get(), L"name", entry.method);
+        const ComPtr<IXMLDOMElement> fill = xml.AddElement(files.Get(), L"fill_data");
+        xml.AddIntElement(fill.Get(), L"name", ++position);
+        xml.AddTextElement(fill.Get(), L"name", entry.filename);
+        xml.AddTextElement(fill.Get(), L"name", entry.sample);
+        xml.AddTextElement(fill.Get(), L"analyse_time", AnalyseTimeText(entry.date));
+        xml.AddTextElement(fill.Get(), L"name", entry.roleText);
+        xml.AddTextElement(fill.Get(), L"name", entry.method);
     }
 }
 
@@ -85,43 +85,43 @@ std::wstring_view VerdictText(const CheckOutcome& check) {
 
 void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
     const ComPtr<IXMLDOMElement> calibration = xml.AddElement(details, L"calibration");
-    xml.AddTextElement(calibration.get(), L"blank", FormatFixed(d.blank, kDecimals));
+    xml.AddTextElement(calibration.Get(), L"blank", FormatFixed(d.blank, kDecimals));
     for (std::size_t i = 0; i < d.levels.size(); ++i) {
         const LevelDetails& level = d.levels[i];
-        const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.get(), L"level");
-        xml.AddTextElement(element.get(), L"number", std::to_wstring(i + 1));
-        xml.AddTextElement(element.get(), L"mass", FormatFixed(level.mass, kDecimals));
-        xml.AddTextElement(element.get(), L"content", FormatGeneral(level.content, kSignificantDigits));
-        xml.AddTextElement(element.get(), L"height", FormatFixed(level.height, kDecimals));
-        xml.AddTextElement(element.get(), L"coefficient", FormatGeneral(level.coefficient, kSignificantDigits));
-        xml.AddTextElement(element.get(), L"injections", std::to_wstring(level.injections));
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.Get(), L"level");
+        xml.AddTextElement(element.Get(), L"number", std::to_wstring(i + 1));
+        xml.AddTextElement(element.Get(), L"mass", FormatFixed(level.mass, kDecimals));
+        xml.AddTextElement(element.Get(), L"content", FormatGeneral(level.content, kSignificantDigits));
+        xml.AddTextElement(element.Get(), L"height", FormatFixed(level.height, kDecimals));
+        xml.AddTextElement(element.Get(), L"coefficient", FormatGeneral(level.coefficient, kSignificantDigits));
+        xml.AddTextElement(element.Get(), L"injections", std::to_wstring(level.injections));
     }
-    xml.AddTextElement(calibration.get(), L"kMean", FormatGeneral(d.kMean, kSignificantDigits));
+    xml.AddTextElement(calibration.Get(), L"kMean", FormatGeneral(d.kMean, kSignificantDigits));
 }
 
 }  // namespace
 
 void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const {
     const ComPtr<IXMLDOMElement> details = xml.AddElement(nullptr, L"details");
-    xml.AddTextElement(details.get(), L"made", made);
-    xml.AddTextElement(details.get(), L"module", module);
+    xml.AddTextElement(details.Get(), L"made", made);
+    xml.AddTextElement(details.Get(), L"module", module);
     if (!results_ || !results_->details.complete) {
         return;
     }
     const CalcDetails& d = results_->details;
     for (std::size_t i = 0; i < d.checks.size(); ++i) {
         const CheckOutcome& check = d.checks[i];
-        const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
-        xml.AddTextElement(element.get(), L"clause", calcmessages::kChecks[i].clause);
-        xml.AddTextElement(element.get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
-        xml.AddTextElement(element.get(), L"value", FormatFixed(check.value, kDecimals));
-        xml.AddTextElement(element.get(), L"limit", FormatFixed(check.limit, kDecimals));
-        xml.AddTextElement(element.get(), L"passed", VerdictText(check));
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(details.Get(), L"check");
+        xml.AddTextElement(element.Get(), L"clause", calcmessages::kChecks[i].clause);
+        xml.AddTextElement(element.Get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
+        xml.AddTextElement(element.Get(), L"value", FormatFixed(check.value, kDecimals));
+        xml.AddTextElement(element.Get(), L"limit", FormatFixed(check.limit, kDecimals));
+        xml.AddTextElement(element.Get(), L"passed", VerdictText(check));
     }
-    AddCalibration(xml, details.get(), d);
-    const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.get(), L"analysis");
-    xml.AddTextElement(analysis.get(), L"blank", FormatFixed(d.analysisBlank, kDecimals));
-    xml.AddTextElement(analysis.get(), L"height", FormatFixed(d.analysisHeight, kDecimals));
+    AddCalibration(xml, details.Get(), d);
+    const ComPtr<IXMLDOMElement> analysis = xml.AddElement(details.Get(), L"analysis");
+    xml.AddTextElement(analysis.Get(), L"blank", FormatFixed(d.analysisBlank, kDecimals));
+    xml.AddTextElement(analysis.Get(), L"height", FormatFixed(d.analysisHeight, kDecimals));
 }
 
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const {

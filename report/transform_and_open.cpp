@@ -1,13 +1,12 @@
 #include "report/transform_and_open.h"
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/report_messages.h"
 #include "report/style_sheet_check.h"
 
 #include <algorithm>
-#include <memory>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -40,14 +39,12 @@ Variant PathValue(const std::wstring& path) {
     return value;
 }
 
-using FileHandle = dialogkit::UniqueHandle<HANDLE, &::CloseHandle>;
-
 // The style sheet file's bytes, read once: what is checked is what MSXML then parses, whatever is written to
 // the file meanwhile.
 std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path) {
     const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    const UniqueFile file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXDWORD) {
         throw RenderFailure{StyleSheetNotLoadedReason(path)};
@@ -99,7 +96,7 @@ ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path) {
     }
     BSTR parsed = nullptr;
     const HRESULT written = styleSheet->get_xml(&parsed);
-    const std::unique_ptr<OLECHAR, decltype(&SysFreeString)> text(parsed, &SysFreeString);
+    const UniqueBstr text(parsed);
     CheckHr(written, IID_IXMLDOMDocument);
     RefuseOutsideReads(CheckStyleSheetText({parsed, SysStringLen(parsed)}), path);
     return styleSheet;
@@ -113,17 +110,17 @@ void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const 
     const ComPtr<IXMLDOMDocument3> styleSheet = LoadStyleSheet(styleSheetPath);
 
     ComPtr<IDispatch> target;
-    CheckHr(output.queryInterface(IID_IDispatch, target), IID_IXMLDOMDocument);
+    CheckHr(output.CopyTo(IID_IDispatch, &target), IID_IXMLDOMDocument);
     Variant targetValue;
     V_VT(&targetValue.get()) = VT_DISPATCH;
-    V_DISPATCH(&targetValue.get()) = target.detach();
-    const HRESULT transformed = report->transformNodeToObject(styleSheet.get(), targetValue.get());
+    V_DISPATCH(&targetValue.get()) = target.Detach();
+    const HRESULT transformed = report->transformNodeToObject(styleSheet.Get(), targetValue.get());
     if (FAILED(transformed)) {
         throw RenderFailure{TransformFailedReason(transformed)};
     }
     // S_FALSE is how Wine's MSXML says the result was not well-formed: the output document stays empty.
     ComPtr<IXMLDOMElement> element;
-    CheckHr(output->get_documentElement(element.put()), IID_IXMLDOMDocument);
+    CheckHr(output->get_documentElement(&element), IID_IXMLDOMDocument);
     if (transformed != S_OK || !element) {
         throw RenderFailure{TransformEmptyReason()};
     }
@@ -141,13 +138,13 @@ void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const 
 TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
                                  const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute) {
     const ComPtr<IXMLDOMDocument3> document = std::move(report);
-    const ComInitialization com;
     // A thread its owner made multithreaded has COM all the same; the DOM works there too.
-    if (FAILED(com.result()) && com.result() != RPC_E_CHANGED_MODE) {
-        return {1, ComInitializationReason(com.result())};
+    const OleInitialization com;
+    if (!com.IsReady()) {
+        return {1, ComInitializationReason(com.Result())};
     }
     try {
-        Render(document.get(), styleSheetPath, outputPath);
+        Render(document.Get(), styleSheetPath, outputPath);
     } catch (const RenderFailure& failure) {
         return {1, failure.reason};
     } catch (const ComError& error) {

@@ -2,7 +2,7 @@
 // The report's rendering: the report document through the XSL style sheet into an HTML file, which the
 // shell then opens.
 
-#include "report/com_ptr.h"
+#include "owner/com.h"
 #include "report/msxml6.h"
 #include "report/report_environment.h"
 

@@ -2,9 +2,9 @@
 
 #include "dialogkit/button.h"
 #include "dialogkit/message_box.h"
-#include "dialogkit/ole_initialization.h"
-#include "report/report_builder.h"
 #include "dialogkit/resources.h"
+#include "owner/com.h"
+#include "report/report_builder.h"
 #include "res/dialog_ids.h"
 #include "strings/string_ids.h"
 #include "text/number_text.h"
@@ -135,7 +135,7 @@ void DlgMain::OnRecalculate() {
 
 void DlgMain::OnReport() {
     // MSXML needs COM on this thread for the report's length.
-    dialogkit::OleInitialization ole;
+    OleInitialization ole;
     reportBuilder_->bind(results_, sampleSet_);
     ReportEnvironment environment = SystemReportEnvironment([this](const std::wstring& text) { MessageBox(text); });
     if (reportShell_) {
