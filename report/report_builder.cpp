@@ -3,7 +3,6 @@
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
-#include "dialogkit/resources.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
@@ -113,7 +112,7 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
         const CheckOutcome& check = d.checks[i];
         const ComPtr<IXMLDOMElement> element = xml.AddElement(details.Get(), L"check");
         xml.AddTextElement(element.Get(), L"clause", calcmessages::kChecks[i].clause);
-        xml.AddTextElement(element.Get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
+        xml.AddTextElement(element.Get(), L"subject", texts_(calcmessages::kChecks[i].subject));
         xml.AddTextElement(element.Get(), L"value", FormatFixed(check.value, kDecimals));
         xml.AddTextElement(element.Get(), L"limit", FormatFixed(check.limit, kDecimals));
         xml.AddTextElement(element.Get(), L"passed", VerdictText(check));
@@ -128,7 +127,7 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const 
     XMLWrapper xml;
     const HRESULT created = CreateDomDocument(xml.doc);
     if (FAILED(created)) {
-        return {{}, DomUnavailableReason(created)};
+        return {{}, DomUnavailableReason(texts_, created)};
     }
     CheckHr(xml.doc->put_async(VARIANT_FALSE), IID_IXMLDOMDocument);
     // A start text that did not load leaves root empty: the first append then raises E_POINTER.
@@ -139,14 +138,14 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const 
 
     const std::optional<std::wstring> outputPath = NewReportPath();
     if (!outputPath) {
-        return {{}, NoTemporaryFileReason()};
+        return {{}, NoTemporaryFileReason(texts_)};
     }
     const std::wstring folder = environment.publicDocumentsFolder();
     if (folder.empty()) {
-        environment.showMessage(NoPublicDocumentsMessage());
+        environment.showMessage(NoPublicDocumentsMessage(texts_));
     }
     TransformResult rendered =
-        TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
+        TransformAndOpen(texts_, xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
     if (rendered.code == 2) {
         // The report exists; only the shell failed. The analyst is told where it is.
         environment.showMessage(rendered.failure);
@@ -161,14 +160,14 @@ ReportResult ReportBuilder::MakeReport(const ReportEnvironment& environment) con
     try {
         result = produce(environment);
     } catch (const ComError& error) {
-        result.failure = BuildFailedReason(error.hr());
+        result.failure = BuildFailedReason(texts_, error.hr());
     } catch (const std::bad_alloc&) {
-        result.failure = OutOfMemoryReason();
+        result.failure = OutOfMemoryReason(texts_);
     } catch (...) {
-        result.failure = UnexpectedReason();
+        result.failure = UnexpectedReason(texts_);
     }
     if (!result.failure.empty()) {
-        environment.showMessage(ReportFailureMessage(result.failure));
+        environment.showMessage(ReportFailureMessage(texts_, result.failure));
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "owner/com.h"
 #include "report/msxml6.h"
 #include "report/report_environment.h"
+#include "strings/texts.h"
 
 #include <string>
 
@@ -21,7 +22,7 @@ struct TransformResult {
 // (MSXML is told to forbid them too, but not every MSXML honours that), transforms report with it into a
 // new DOM document and saves that to outputPath; when open is set, asks the shell to open outputPath with
 // "open", maximised. A transform that answers S_FALSE or leaves no document element is a failure: nothing
-// is saved or opened then. The report reference is released before the call returns. Throws nothing but
-// std::bad_alloc from the callbacks.
-TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
+// is saved or opened then. The report reference is released before the call returns. The messages come
+// from texts. Throws nothing but std::bad_alloc from the callbacks.
+TransformResult TransformAndOpen(TextSource texts, ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
                                  const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute);

@@ -78,7 +78,7 @@ BOOL DlgMain::OnInitDialog() {
                     std::wstring(dialogkit::ResourceText(IDS_ABOUT_MENU)).c_str());
     }
     calculator_ = std::make_unique<WaterCalculator>(&dialogkit::ResourceText);
-    reportBuilder_ = std::make_unique<ReportBuilder>();
+    reportBuilder_ = std::make_unique<ReportBuilder>(&dialogkit::ResourceText);
     SetIcon(ModuleIcon(), true);
     SetIcon(ModuleIcon(), false);
     SetButtonImages();

@@ -71,7 +71,7 @@ protected:
         calculator.bind(set, form, results, reporter);
         calculator.calculate();
         const SampleSet none;
-        ReportBuilder builder;
+        ReportBuilder builder{&BuiltInText};
         builder.bind(results, none);
         return Build(builder);
     }
@@ -109,7 +109,7 @@ TEST_F(ReportDocument, EntriesFollowTheSetsOrder) {
         for (const AssayEntry& entry : c.entries) {
             set.append(entry);
         }
-        ReportBuilder builder;
+        ReportBuilder builder{&BuiltInText};
         builder.bind(results, set);
         EXPECT_EQ(Build(builder), L"Document(files(" + c.files + L")," + zeroResults + L")");
     }
@@ -118,7 +118,7 @@ TEST_F(ReportDocument, EntriesFollowTheSetsOrder) {
 TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds) {
     // Unbound (no calculation yet) or bound to an empty set and untouched results: zeros, no "files".
     const SampleSet set;
-    ReportBuilder builder;
+    ReportBuilder builder{&BuiltInText};
     EXPECT_EQ(Build(builder), L"Document(" + zeroResults + L")");
     const CalcResults untouched;
     builder.bind(untouched, set);
