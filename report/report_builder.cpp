@@ -146,11 +146,12 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const 
     }
     TransformResult rendered =
         TransformAndOpen(texts_, xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
-    if (rendered.code == 2) {
+    if (!rendered) {
+        return {{}, std::move(rendered.message)};
+    }
+    if (rendered.outcome == TransformOutcome::kNotOpened) {
         // The report exists; only the shell failed. The analyst is told where it is.
-        environment.showMessage(rendered.failure);
-    } else if (rendered.code != 0) {
-        return {{}, std::move(rendered.failure)};
+        environment.showMessage(rendered.message);
     }
     return {*outputPath, {}};
 }

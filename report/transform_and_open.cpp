@@ -142,24 +142,24 @@ TransformResult TransformAndOpen(TextSource texts, ComPtr<IXMLDOMDocument3> repo
     // A thread its owner made multithreaded has COM all the same; the DOM works there too.
     const OleInitialization com;
     if (!com.IsReady()) {
-        return {1, ComInitializationReason(texts, com.Result())};
+        return {TransformOutcome::kFailed, ComInitializationReason(texts, com.Result())};
     }
     try {
         Render(texts, document.Get(), styleSheetPath, outputPath);
     } catch (const RenderFailure& failure) {
-        return {1, failure.reason};
+        return {TransformOutcome::kFailed, failure.reason};
     } catch (const ComError& error) {
-        return {1, TransformFailedReason(texts, error.hr())};
+        return {TransformOutcome::kFailed, TransformFailedReason(texts, error.hr())};
     } catch (const std::bad_alloc&) {
-        return {1, OutOfMemoryReason(texts)};
+        return {TransformOutcome::kFailed, OutOfMemoryReason(texts)};
     }
     if (open) {
         // ShellExecuteW answers a number above 32 when it opened the file; the report stays saved either way.
         const INT_PTR answer = reinterpret_cast<INT_PTR>(
             shellExecute(nullptr, L"open", outputPath.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED));
         if (answer <= 32) {
-            return {2, ReportNotOpenedMessage(texts, outputPath, static_cast<int>(answer))};
+            return {TransformOutcome::kNotOpened, ReportNotOpenedMessage(texts, outputPath, static_cast<int>(answer))};
         }
     }
-    return {0, {}};
+    return {};
 }

@@ -9,13 +9,23 @@
 
 #include <string>
 
+enum class TransformOutcome {
+    // The HTML file was written, and opened when asked.
+    kWritten,
+    // Nothing was written or opened.
+    kFailed,
+    // The HTML file was written, but the shell could not open it.
+    kNotOpened,
+};
+
 struct TransformResult {
-    // 0 when the HTML file was written (and opened when asked), 1 on any failure, 2 when it was written but
-    // the shell could not open it.
-    int code = 0;
-    // Code 1: why it failed, in the analyst's words. Code 2: the whole message for the analyst, with the
-    // saved file's path. Empty on success.
-    std::wstring failure;
+    TransformOutcome outcome = TransformOutcome::kWritten;
+    // kFailed: why, in the analyst's words. kNotOpened: the whole message for the analyst, with the saved
+    // file's path. Empty when written.
+    std::wstring message;
+
+    // The HTML file exists, opened or not.
+    explicit operator bool() const noexcept { return outcome != TransformOutcome::kFailed; }
 };
 
 // Loads the style sheet, refusing one with a DTD, a script, xsl:import or xsl:include or a document() call

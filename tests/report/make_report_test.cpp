@@ -154,18 +154,18 @@ TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked) {
 
     const std::wstring output = temp.path() + L"\\report.html";
     const TransformResult written = TransformAndOpen(&BuiltInText, ReportDocument(), styleSheet, output, false, shell);
-    EXPECT_EQ(written.code, 0);
+    EXPECT_EQ(written.outcome, TransformOutcome::kWritten);
     EXPECT_TRUE(FileExists(output));
 
     const std::wstring unwritable = temp.path() + L"\\no such folder\\report.html";
     const TransformResult unsaved =
         TransformAndOpen(&BuiltInText, ReportDocument(), styleSheet, unwritable, true, shell);
-    EXPECT_EQ(unsaved.code, 1);
-    EXPECT_EQ(unsaved.failure.rfind(L"Не удалось записать файл отчёта " + unwritable, 0), 0u);
+    EXPECT_EQ(unsaved.outcome, TransformOutcome::kFailed);
+    EXPECT_EQ(unsaved.message.rfind(L"Не удалось записать файл отчёта " + unwritable, 0), 0u);
 
     const TransformResult withoutDocument = TransformAndOpen(&BuiltInText, {}, styleSheet, output, true, shell);
-    EXPECT_EQ(withoutDocument.code, 1);
-    EXPECT_EQ(withoutDocument.failure, TransformFailedReason(&BuiltInText, E_POINTER));
+    EXPECT_EQ(withoutDocument.outcome, TransformOutcome::kFailed);
+    EXPECT_EQ(withoutDocument.message, TransformFailedReason(&BuiltInText, E_POINTER));
 
     EXPECT_TRUE(recorder.shellCalls.empty());
 }
