@@ -5,7 +5,7 @@
 // top-level window (a dialog hands keys to IsDialogMessage there); a message one of them takes is not
 // dispatched again by the host.
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include "dialogkit/message_box.h"
 #include "dialogkit/resources.h"
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 
 #include <utility>
 
@@ -108,7 +108,7 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
     cs.hInstance = AfxGetInstanceHandle();
     if (!PreCreateWindow(cs)) return false;
 
-    dialogkit::UniqueHook hook(SetWindowsHookExW(WH_CBT, &CWnd::CreationHookProc, nullptr, GetCurrentThreadId()));
+    UniqueHook hook(SetWindowsHookExW(WH_CBT, &CWnd::CreationHookProc, nullptr, GetCurrentThreadId()));
     if (!hook) return false;
     objectBeingCreated = this;
     HWND hwnd = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,

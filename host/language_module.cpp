@@ -40,10 +40,10 @@ std::wstring LanguageModulePath(const std::wstring& modulePath, const std::wstri
 }
 
 UniqueModule LoadLanguageModule(HMODULE module, LANGID language) {
-    if (language == kOwnLanguage) return nullptr;
+    if (language == kOwnLanguage) return {};
     const std::optional<std::wstring> modulePath = ModuleFileName(module);
-    if (!modulePath || PathIsRelativeW(modulePath->c_str())) return nullptr;
+    if (!modulePath || PathIsRelativeW(modulePath->c_str())) return {};
     const std::optional<std::wstring> abbreviation = LanguageAbbreviation(language);
-    if (!abbreviation) return nullptr;
+    if (!abbreviation) return {};
     return UniqueModule(LoadLibraryW(LanguageModulePath(*modulePath, *abbreviation).c_str()));
 }

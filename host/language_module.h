@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "host/unique_module.h"
+#include "owner/handles.h"
 
 // The full file name of a loaded module, however long; nothing when it cannot be had whole.
 std::optional<std::wstring> ModuleFileName(HMODULE module);

@@ -3,12 +3,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 
 #include "host/host_interface.h"
+#include "owner/handles.h"
 
 // A plug-in that cannot be loaded or driven; the text says why.
 struct PluginError : std::runtime_error {
@@ -19,7 +18,7 @@ class PluginModule {
 public:
     // LoadLibraryW and the three exports; throws PluginError when any is missing.
     void Open(const std::wstring& path);
-    bool IsOpen() const { return library_ != nullptr; }
+    bool IsOpen() const { return static_cast<bool>(library_); }
 
     const PluginInfo& Info() const;
     int32_t Load(const HostInterface* host) const;
@@ -27,13 +26,9 @@ public:
     int32_t Close();
 
 private:
-    struct LibraryFreer {
-        void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
-    };
-
     void RequireOpen() const;
 
-    std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer> library_;
+    UniqueModule library_;
     GetPluginInfoFunction getPluginInfo_ = nullptr;
     LoadFunction load_ = nullptr;
     UnloadFunction unload_ = nullptr;

@@ -3,7 +3,7 @@
 // and the profile its root; everything the exports and callbacks own lives here.
 
 #include "host/host_interface.h"
-#include "host/unique_module.h"
+#include "owner/handles.h"
 #include "ui/dlg_main.h"
 
 #include <memory>

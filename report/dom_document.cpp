@@ -21,7 +21,7 @@ HRESULT ForbidOutsideReads(IXMLDOMDocument2& document) {
         {L"ResolveExternals", VARIANT_FALSE},
     };
     for (const auto& property : properties) {
-        const Bstr name(property.name, static_cast<UINT>(std::wcslen(property.name)));
+        const UniqueBstr name(SysAllocStringLen(property.name, static_cast<UINT>(std::wcslen(property.name))));
         if (!name.get()) {
             return E_OUTOFMEMORY;
         }
@@ -40,25 +40,24 @@ HRESULT ForbidOutsideReads(IXMLDOMDocument2& document) {
 }  // namespace
 
 HRESULT CreateDomDocument(ComPtr<IXMLDOMDocument3>& target) {
-    target.reset();
+    target.Reset();
     ComPtr<IUnknown> object;
     constexpr DWORD anyServer =
         CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
-    HRESULT hr =
-        CoCreateInstance(kClsidDomDocument60, nullptr, anyServer, IID_IUnknown, reinterpret_cast<void**>(object.put()));
+    HRESULT hr = CoCreateInstance(kClsidDomDocument60, nullptr, anyServer, IID_IUnknown, &object);
     if (FAILED(hr)) {
         return hr;
     }
-    hr = OleRun(object.get());
+    hr = OleRun(object.Get());
     if (FAILED(hr)) {
         return hr;
     }
     ComPtr<IXMLDOMDocument3> document;
-    hr = object.queryInterface(kIidXmlDomDocument3, document);
+    hr = object.CopyTo(kIidXmlDomDocument3, &document);
     if (FAILED(hr)) {
         return hr;
     }
-    hr = ForbidOutsideReads(*document.get());
+    hr = ForbidOutsideReads(*document.Get());
     if (FAILED(hr)) {
         return hr;
     }

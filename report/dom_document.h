@@ -1,7 +1,7 @@
 #pragma once
 // Creation of the MSXML 6.0 DOM documents the report works with.
 
-#include "report/com_ptr.h"
+#include "owner/com.h"
 #include "report/msxml6.h"
 
 // Releases what target holds, then creates an MSXML 6.0 DOM document (any server context), runs it, takes

@@ -3,7 +3,6 @@
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
-#include "dialogkit/resources.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
@@ -42,13 +41,13 @@ void ReportBuilder::AddFilesPart(XMLWrapper& xml) const {
     const ComPtr<IXMLDOMElement> files = xml.AddElement(nullptr, L"files");
     int32_t position = 0;
     for (const AssayEntry& entry : *sampleSet_) {
-        const ComPtr<IXMLDOMElement> fill = xml.AddElement(files.get(), L"fill_data");
-        xml.AddIntElement(fill.get(), L"name", ++position);
-        xml.AddTextElement(fill.get(), L"name", entry.filename);
-        xml.AddTextElement(fill.get(), L"name", entry.sample);
-        xml.AddTextElement(fill.get(), L"analyse_time", AnalyseTimeText(entry.date));
-        xml.AddTextElement(fill.get(), L"name", entry.roleText);
-        xml.AddTextElement(fill.get(), L"name", entry.method);
+        const ComPtr<IXMLDOMElement> fill = xml.AddElement(files.Get(), L"fill_data");
+        xml.AddIntElement(fill.Get(), L"name", ++position);
+        xml.AddTextElement(fill.Get(), L"name", entry.filename);
+        xml.AddTextElement(fill.Get(), L"name", entry.sample);
+        xml.AddTextElement(fill.Get(), L"analyse_time", AnalyseTimeText(entry.date));
+        xml.AddTextElement(fill.Get(), L"name", entry.roleText);
+        xml.AddTextElement(fill.Get(), L"name", entry.method);
     }
 }
 
@@ -94,19 +93,19 @@ std::wstring_view PassedText(const CheckOutcome& check) {
 
 void AddCalibration(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d) {
     const ComPtr<IXMLDOMElement> calibration = xml.AddElement(details, L"calibration");
-    xml.AddTextElement(calibration.get(), L"blank", FormatFixed(d.blank, kDecimals));
+    xml.AddTextElement(calibration.Get(), L"blank", FormatFixed(d.blank, kDecimals));
     for (std::size_t i = 0; i < d.levels.size(); ++i) {
         const LevelDetails& level = d.levels[i];
-        const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.get(), L"level");
-        xml.AddTextElement(element.get(), L"number", std::to_wstring(i + 1));
-        xml.AddTextElement(element.get(), L"mass", FormatFixed(level.mass, kDecimals));
-        xml.AddTextElement(element.get(), L"content", FormatPlain(level.content, kSignificantDigits));
-        xml.AddTextElement(element.get(), L"height", FormatFixed(level.height, kDecimals));
-        xml.AddTextElement(element.get(), L"coefficient", FormatPlain(level.coefficient, kSignificantDigits));
-        xml.AddTextElement(element.get(), L"injections", std::to_wstring(level.injections));
-        xml.AddTextElement(element.get(), L"deviation", FormatFixed(level.deviation, kDecimals));
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(calibration.Get(), L"level");
+        xml.AddTextElement(element.Get(), L"number", std::to_wstring(i + 1));
+        xml.AddTextElement(element.Get(), L"mass", FormatFixed(level.mass, kDecimals));
+        xml.AddTextElement(element.Get(), L"content", FormatPlain(level.content, kSignificantDigits));
+        xml.AddTextElement(element.Get(), L"height", FormatFixed(level.height, kDecimals));
+        xml.AddTextElement(element.Get(), L"coefficient", FormatPlain(level.coefficient, kSignificantDigits));
+        xml.AddTextElement(element.Get(), L"injections", std::to_wstring(level.injections));
+        xml.AddTextElement(element.Get(), L"deviation", FormatFixed(level.deviation, kDecimals));
     }
-    xml.AddTextElement(calibration.get(), L"kMean", FormatPlain(d.kMean, kSignificantDigits));
+    xml.AddTextElement(calibration.Get(), L"kMean", FormatPlain(d.kMean, kSignificantDigits));
 }
 
 // The analysis' mean heights and where the sample's net height lies against the calibrated range.
@@ -115,17 +114,17 @@ void AddAnalysis(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d)
     const std::pair<const wchar_t*, double> numbers[] = {
         {L"blank", d.analysisBlank}, {L"height", d.analysisHeight}, {L"net", d.net}, {L"low", d.low}, {L"high", d.high},
     };
-    for (const auto& [name, value] : numbers) xml.AddTextElement(analysis.get(), name, FormatFixed(value, kDecimals));
-    xml.AddTextElement(analysis.get(), L"inRange", FlagText(d.inRange));
+    for (const auto& [name, value] : numbers) xml.AddTextElement(analysis.Get(), name, FormatFixed(value, kDecimals));
+    xml.AddTextElement(analysis.Get(), L"inRange", FlagText(d.inRange));
 }
 
 // One chromatogram of the set with the water heights the calculation took from it.
 void AddInjection(XMLWrapper& xml, IXMLDOMElement* injections, int number, const AssayEntry& entry,
                   const InjectionDetails& taken) {
     const ComPtr<IXMLDOMElement> injection = xml.AddElement(injections, L"injection");
-    xml.AddTextElement(injection.get(), L"number", std::to_wstring(number));
-    xml.AddTextElement(injection.get(), L"role", entry.roleText);
-    for (double height : taken.heights) xml.AddTextElement(injection.get(), L"height", FormatFixed(height, kDecimals));
+    xml.AddTextElement(injection.Get(), L"number", std::to_wstring(number));
+    xml.AddTextElement(injection.Get(), L"role", entry.roleText);
+    for (double height : taken.heights) xml.AddTextElement(injection.Get(), L"height", FormatFixed(height, kDecimals));
 }
 
 // The heights behind every mean, per chromatogram in the set's order. A set that no longer matches the
@@ -136,7 +135,7 @@ void AddInjections(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& 
     }
     const ComPtr<IXMLDOMElement> injections = xml.AddElement(details, L"injections");
     for (int i = 0; i < set->count(); ++i) {
-        AddInjection(xml, injections.get(), i + 1, set->entry(i), d.injections[static_cast<std::size_t>(i)]);
+        AddInjection(xml, injections.Get(), i + 1, set->entry(i), d.injections[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -144,11 +143,11 @@ void AddInjections(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& 
 
 void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std::wstring_view module) const {
     const ComPtr<IXMLDOMElement> details = xml.AddElement(nullptr, L"details");
-    xml.AddTextElement(details.get(), L"made", made);
-    xml.AddTextElement(details.get(), L"module", module);
+    xml.AddTextElement(details.Get(), L"made", made);
+    xml.AddTextElement(details.Get(), L"module", module);
     // Every calculation, a stop included, gives a verdict; before the first there is none.
     if (results_ && results_->verdict) {
-        xml.AddTextElement(details.get(), L"verdict", VerdictName(*results_->verdict));
+        xml.AddTextElement(details.Get(), L"verdict", VerdictName(*results_->verdict));
     }
     if (!results_ || !results_->details.complete) {
         return;
@@ -156,23 +155,23 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
     const CalcDetails& d = results_->details;
     for (std::size_t i = 0; i < d.checks.size(); ++i) {
         const CheckOutcome& check = d.checks[i];
-        const ComPtr<IXMLDOMElement> element = xml.AddElement(details.get(), L"check");
-        xml.AddTextElement(element.get(), L"clause", calcmessages::kChecks[i].clause);
-        xml.AddTextElement(element.get(), L"subject", dialogkit::ResourceText(calcmessages::kChecks[i].subject));
-        xml.AddTextElement(element.get(), L"value", FormatFixed(check.value, kDecimals));
-        xml.AddTextElement(element.get(), L"limit", FormatFixed(check.limit, kDecimals));
-        xml.AddTextElement(element.get(), L"passed", PassedText(check));
+        const ComPtr<IXMLDOMElement> element = xml.AddElement(details.Get(), L"check");
+        xml.AddTextElement(element.Get(), L"clause", calcmessages::kChecks[i].clause);
+        xml.AddTextElement(element.Get(), L"subject", texts_(calcmessages::kChecks[i].subject));
+        xml.AddTextElement(element.Get(), L"value", FormatFixed(check.value, kDecimals));
+        xml.AddTextElement(element.Get(), L"limit", FormatFixed(check.limit, kDecimals));
+        xml.AddTextElement(element.Get(), L"passed", PassedText(check));
     }
-    AddCalibration(xml, details.get(), d);
-    AddAnalysis(xml, details.get(), d);
-    AddInjections(xml, details.get(), d, sampleSet_);
+    AddCalibration(xml, details.Get(), d);
+    AddAnalysis(xml, details.Get(), d);
+    AddInjections(xml, details.Get(), d, sampleSet_);
 }
 
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const {
     XMLWrapper xml;
     const HRESULT created = CreateDomDocument(xml.doc);
     if (FAILED(created)) {
-        return {{}, DomUnavailableReason(created)};
+        return {{}, DomUnavailableReason(texts_, created)};
     }
     CheckHr(xml.doc->put_async(VARIANT_FALSE), IID_IXMLDOMDocument);
     // A start text that did not load leaves root empty: the first append then raises E_POINTER.
@@ -183,19 +182,20 @@ ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const 
 
     const std::optional<std::wstring> outputPath = NewReportPath();
     if (!outputPath) {
-        return {{}, NoTemporaryFileReason()};
+        return {{}, NoTemporaryFileReason(texts_)};
     }
     const std::wstring folder = environment.publicDocumentsFolder();
     if (folder.empty()) {
-        environment.showMessage(NoPublicDocumentsMessage());
+        environment.showMessage(NoPublicDocumentsMessage(texts_));
     }
     TransformResult rendered =
-        TransformAndOpen(xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
-    if (rendered.code == 2) {
+        TransformAndOpen(texts_, xml.doc, StyleSheetPath(folder), *outputPath, true, environment.shellExecute);
+    if (!rendered) {
+        return {{}, std::move(rendered.message)};
+    }
+    if (rendered.outcome == TransformOutcome::kNotOpened) {
         // The report exists; only the shell failed. The analyst is told where it is.
-        environment.showMessage(rendered.failure);
-    } else if (rendered.code != 0) {
-        return {{}, std::move(rendered.failure)};
+        environment.showMessage(rendered.message);
     }
     return {*outputPath, {}};
 }
@@ -205,14 +205,14 @@ ReportResult ReportBuilder::MakeReport(const ReportEnvironment& environment) con
     try {
         result = produce(environment);
     } catch (const ComError& error) {
-        result.failure = BuildFailedReason(error.hr());
+        result.failure = BuildFailedReason(texts_, error.hr());
     } catch (const std::bad_alloc&) {
-        result.failure = OutOfMemoryReason();
+        result.failure = OutOfMemoryReason(texts_);
     } catch (...) {
-        result.failure = UnexpectedReason();
+        result.failure = UnexpectedReason(texts_);
     }
     if (!result.failure.empty()) {
-        environment.showMessage(ReportFailureMessage(result.failure));
+        environment.showMessage(ReportFailureMessage(texts_, result.failure));
     }
     return result;
 }

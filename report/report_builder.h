@@ -3,6 +3,7 @@
 // the style sheet and opened by the shell.
 
 #include "report/report_environment.h"
+#include "strings/texts.h"
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ struct ReportResult {
 
 class ReportBuilder {
 public:
+    // Every text of the report (the messages, the checks' subjects) comes from texts.
+    explicit ReportBuilder(TextSource texts) : texts_(texts) {}
+
     // Binds the dialog's records; the dialog calls it just before each report.
     void bind(const CalcResults& results, const SampleSet& sampleSet);
 
@@ -44,6 +48,7 @@ public:
 private:
     ReportResult produce(const ReportEnvironment& environment) const;
 
+    TextSource texts_;
     const CalcResults* results_ = nullptr;
     const SampleSet* sampleSet_ = nullptr;
 };

@@ -1,17 +1,18 @@
 #include "report/report_environment.h"
 
+#include "owner/com.h"
+
 #include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <memory>
 #include <utility>
 
 std::wstring PublicDocumentsFolder() {
     PWSTR path = nullptr;
     const HRESULT hr = SHGetKnownFolderPath(FOLDERID_PublicDocuments, 0, nullptr, &path);
     // The platform's string is freed whatever happened, before anything here can throw.
-    std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(path, &CoTaskMemFree);
+    const UniqueCoTaskString owned(path);
     if (FAILED(hr) || path == nullptr) {
         return {};
     }

@@ -1,41 +1,38 @@
 #include "report/report_messages.h"
 
-#include "dialogkit/resources.h"
 #include "report/com_error.h"
 #include "strings/format_text.h"
 #include "strings/string_ids.h"
 
-using dialogkit::ResourceText;
-
-std::wstring NoPublicDocumentsMessage() {
-    return std::wstring(ResourceText(IDS_NO_PUBLIC_DOCUMENTS));
+std::wstring NoPublicDocumentsMessage(TextSource texts) {
+    return std::wstring(texts(IDS_NO_PUBLIC_DOCUMENTS));
 }
 
-std::wstring ReportFailureMessage(std::wstring_view reason) {
-    return FormatText(ResourceText(IDS_REPORT_FAILED), {reason});
+std::wstring ReportFailureMessage(TextSource texts, std::wstring_view reason) {
+    return FormatText(texts(IDS_REPORT_FAILED), {reason});
 }
 
-std::wstring DomUnavailableReason(HRESULT hr) {
-    return FormatText(ResourceText(IDS_DOM_UNAVAILABLE), {HresultText(hr)});
+std::wstring DomUnavailableReason(TextSource texts, HRESULT hr) {
+    return FormatText(texts(IDS_DOM_UNAVAILABLE), {HresultText(hr)});
 }
 
-std::wstring BuildFailedReason(HRESULT hr) {
-    return FormatText(ResourceText(IDS_REPORT_DATA_FAILED), {HresultText(hr)});
+std::wstring BuildFailedReason(TextSource texts, HRESULT hr) {
+    return FormatText(texts(IDS_REPORT_DATA_FAILED), {HresultText(hr)});
 }
 
-std::wstring NoTemporaryFileReason() {
-    return std::wstring(ResourceText(IDS_NO_TEMPORARY_FILE));
+std::wstring NoTemporaryFileReason(TextSource texts) {
+    return std::wstring(texts(IDS_NO_TEMPORARY_FILE));
 }
 
-std::wstring ComInitializationReason(HRESULT hr) {
-    return FormatText(ResourceText(IDS_COM_NOT_READY), {HresultText(hr)});
+std::wstring ComInitializationReason(TextSource texts, HRESULT hr) {
+    return FormatText(texts(IDS_COM_NOT_READY), {HresultText(hr)});
 }
 
-std::wstring StyleSheetNotLoadedReason(std::wstring_view path) {
-    return FormatText(ResourceText(IDS_STYLE_SHEET_NOT_LOADED), {path});
+std::wstring StyleSheetNotLoadedReason(TextSource texts, std::wstring_view path) {
+    return FormatText(texts(IDS_STYLE_SHEET_NOT_LOADED), {path});
 }
 
-std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path) {
+std::wstring StyleSheetRefusedReason(TextSource texts, StyleSheetRefusal refusal, std::wstring_view path) {
     static constexpr struct {
         StyleSheetRefusal refusal;
         UINT what;
@@ -49,33 +46,33 @@ std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_vie
     };
     for (const auto& reason : kReasons) {
         if (reason.refusal == refusal) {
-            return FormatText(ResourceText(IDS_STYLE_SHEET_REFUSED), {ResourceText(reason.what), path});
+            return FormatText(texts(IDS_STYLE_SHEET_REFUSED), {texts(reason.what), path});
         }
     }
     // What the check could not read is a style sheet that does not load.
-    return StyleSheetNotLoadedReason(path);
+    return StyleSheetNotLoadedReason(texts, path);
 }
 
-std::wstring TransformFailedReason(HRESULT hr) {
-    return FormatText(ResourceText(IDS_TRANSFORM_FAILED), {HresultText(hr)});
+std::wstring TransformFailedReason(TextSource texts, HRESULT hr) {
+    return FormatText(texts(IDS_TRANSFORM_FAILED), {HresultText(hr)});
 }
 
-std::wstring TransformEmptyReason() {
-    return std::wstring(ResourceText(IDS_TRANSFORM_EMPTY));
+std::wstring TransformEmptyReason(TextSource texts) {
+    return std::wstring(texts(IDS_TRANSFORM_EMPTY));
 }
 
-std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr) {
-    return FormatText(ResourceText(IDS_REPORT_NOT_SAVED), {path, HresultText(hr)});
+std::wstring SaveFailedReason(TextSource texts, std::wstring_view path, HRESULT hr) {
+    return FormatText(texts(IDS_REPORT_NOT_SAVED), {path, HresultText(hr)});
 }
 
-std::wstring OutOfMemoryReason() {
-    return std::wstring(ResourceText(IDS_OUT_OF_MEMORY));
+std::wstring OutOfMemoryReason(TextSource texts) {
+    return std::wstring(texts(IDS_OUT_OF_MEMORY));
 }
 
-std::wstring UnexpectedReason() {
-    return std::wstring(ResourceText(IDS_UNEXPECTED_ERROR));
+std::wstring UnexpectedReason(TextSource texts) {
+    return std::wstring(texts(IDS_UNEXPECTED_ERROR));
 }
 
-std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer) {
-    return FormatText(ResourceText(IDS_REPORT_NOT_OPENED), {std::to_wstring(answer), path});
+std::wstring ReportNotOpenedMessage(TextSource texts, std::wstring_view path, int answer) {
+    return FormatText(texts(IDS_REPORT_NOT_OPENED), {std::to_wstring(answer), path});
 }

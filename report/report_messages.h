@@ -1,7 +1,8 @@
 #pragma once
-// What the analyst reads when a report cannot be made, from the string table of the resource module.
+// What the analyst reads when a report cannot be made, in the texts of whoever runs the report.
 
 #include "report/style_sheet_check.h"
+#include "strings/texts.h"
 
 #include <windows.h>
 
@@ -9,24 +10,24 @@
 #include <string_view>
 
 // Shown when the public documents folder is unknown; the report goes on without it.
-std::wstring NoPublicDocumentsMessage();
+std::wstring NoPublicDocumentsMessage(TextSource texts);
 
 // The message box text for a report that was not made, with the reason below the first line.
-std::wstring ReportFailureMessage(std::wstring_view reason);
+std::wstring ReportFailureMessage(TextSource texts, std::wstring_view reason);
 
 // The reasons, one per way a report fails.
-std::wstring DomUnavailableReason(HRESULT hr);
-std::wstring BuildFailedReason(HRESULT hr);
-std::wstring NoTemporaryFileReason();
-std::wstring ComInitializationReason(HRESULT hr);
-std::wstring StyleSheetNotLoadedReason(std::wstring_view path);
+std::wstring DomUnavailableReason(TextSource texts, HRESULT hr);
+std::wstring BuildFailedReason(TextSource texts, HRESULT hr);
+std::wstring NoTemporaryFileReason(TextSource texts);
+std::wstring ComInitializationReason(TextSource texts, HRESULT hr);
+std::wstring StyleSheetNotLoadedReason(TextSource texts, std::wstring_view path);
 // A style sheet that reaches outside the report's data: what it does and its path.
-std::wstring StyleSheetRefusedReason(StyleSheetRefusal refusal, std::wstring_view path);
-std::wstring TransformFailedReason(HRESULT hr);
-std::wstring TransformEmptyReason();
-std::wstring SaveFailedReason(std::wstring_view path, HRESULT hr);
-std::wstring OutOfMemoryReason();
-std::wstring UnexpectedReason();
+std::wstring StyleSheetRefusedReason(TextSource texts, StyleSheetRefusal refusal, std::wstring_view path);
+std::wstring TransformFailedReason(TextSource texts, HRESULT hr);
+std::wstring TransformEmptyReason(TextSource texts);
+std::wstring SaveFailedReason(TextSource texts, std::wstring_view path, HRESULT hr);
+std::wstring OutOfMemoryReason(TextSource texts);
+std::wstring UnexpectedReason(TextSource texts);
 
 // Shown on its own when the report was saved but the shell could not open it (ShellExecuteW's answer).
-std::wstring ReportNotOpenedMessage(std::wstring_view path, int answer);
+std::wstring ReportNotOpenedMessage(TextSource texts, std::wstring_view path, int answer);

@@ -1,13 +1,12 @@
 #include "report/transform_and_open.h"
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/report_messages.h"
 #include "report/style_sheet_check.h"
 
 #include <algorithm>
-#include <memory>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -20,11 +19,11 @@ struct RenderFailure {
     std::wstring reason;
 };
 
-ComPtr<IXMLDOMDocument3> NewDocument() {
+ComPtr<IXMLDOMDocument3> NewDocument(TextSource texts) {
     ComPtr<IXMLDOMDocument3> document;
     const HRESULT hr = CreateDomDocument(document);
     if (FAILED(hr)) {
-        throw RenderFailure{DomUnavailableReason(hr)};
+        throw RenderFailure{DomUnavailableReason(texts, hr)};
     }
     CheckHr(document->put_async(VARIANT_FALSE), IID_IXMLDOMDocument);
     return document;
@@ -40,30 +39,28 @@ Variant PathValue(const std::wstring& path) {
     return value;
 }
 
-using FileHandle = dialogkit::UniqueHandle<HANDLE, &::CloseHandle>;
-
 // The style sheet file's bytes, read once: what is checked is what MSXML then parses, whatever is written to
 // the file meanwhile.
-std::vector<unsigned char> ReadStyleSheetFile(const std::wstring& path) {
+std::vector<unsigned char> ReadStyleSheetFile(TextSource texts, const std::wstring& path) {
     const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    const UniqueFile file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXDWORD) {
-        throw RenderFailure{StyleSheetNotLoadedReason(path)};
+        throw RenderFailure{StyleSheetNotLoadedReason(texts, path)};
     }
     std::vector<unsigned char> bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
                            read != bytes.size())) {
-        throw RenderFailure{StyleSheetNotLoadedReason(path)};
+        throw RenderFailure{StyleSheetNotLoadedReason(texts, path)};
     }
     return bytes;
 }
 
-void RefuseOutsideReads(StyleSheetRefusal refusal, const std::wstring& path) {
+void RefuseOutsideReads(TextSource texts, StyleSheetRefusal refusal, const std::wstring& path) {
     if (refusal != StyleSheetRefusal::kNone) {
-        throw RenderFailure{StyleSheetRefusedReason(refusal, path)};
+        throw RenderFailure{StyleSheetRefusedReason(texts, refusal, path)};
     }
 }
 
@@ -87,81 +84,82 @@ Variant BytesValue(const std::vector<unsigned char>& bytes) {
 // Loads the style sheet, refusing one that reaches outside the report's data: first by its bytes, before
 // MSXML parses anything (entities of a DTD are read while parsing), then by the text MSXML made of them, in
 // case it read an encoding differently.
-ComPtr<IXMLDOMDocument3> LoadStyleSheet(const std::wstring& path) {
-    const std::vector<unsigned char> bytes = ReadStyleSheetFile(path);
-    RefuseOutsideReads(CheckStyleSheetBytes(bytes.data(), bytes.size()), path);
+ComPtr<IXMLDOMDocument3> LoadStyleSheet(TextSource texts, const std::wstring& path) {
+    const std::vector<unsigned char> bytes = ReadStyleSheetFile(texts, path);
+    RefuseOutsideReads(texts, CheckStyleSheetBytes(bytes.data(), bytes.size()), path);
 
-    ComPtr<IXMLDOMDocument3> styleSheet = NewDocument();
+    ComPtr<IXMLDOMDocument3> styleSheet = NewDocument(texts);
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT hr = styleSheet->load(BytesValue(bytes).get(), &loaded);
     if (FAILED(hr) || loaded != VARIANT_TRUE) {
-        throw RenderFailure{StyleSheetNotLoadedReason(path)};
+        throw RenderFailure{StyleSheetNotLoadedReason(texts, path)};
     }
     BSTR parsed = nullptr;
     const HRESULT written = styleSheet->get_xml(&parsed);
-    const std::unique_ptr<OLECHAR, decltype(&SysFreeString)> text(parsed, &SysFreeString);
+    const UniqueBstr text(parsed);
     CheckHr(written, IID_IXMLDOMDocument);
-    RefuseOutsideReads(CheckStyleSheetText({parsed, SysStringLen(parsed)}), path);
+    RefuseOutsideReads(texts, CheckStyleSheetText({parsed, SysStringLen(parsed)}), path);
     return styleSheet;
 }
 
-void Render(IXMLDOMDocument3* report, const std::wstring& styleSheetPath, const std::wstring& outputPath) {
+void Render(TextSource texts, IXMLDOMDocument3* report, const std::wstring& styleSheetPath,
+            const std::wstring& outputPath) {
     if (!report) {
         throw ComError(E_POINTER, IID_IXMLDOMDocument);
     }
-    const ComPtr<IXMLDOMDocument3> output = NewDocument();
-    const ComPtr<IXMLDOMDocument3> styleSheet = LoadStyleSheet(styleSheetPath);
+    const ComPtr<IXMLDOMDocument3> output = NewDocument(texts);
+    const ComPtr<IXMLDOMDocument3> styleSheet = LoadStyleSheet(texts, styleSheetPath);
 
     ComPtr<IDispatch> target;
-    CheckHr(output.queryInterface(IID_IDispatch, target), IID_IXMLDOMDocument);
+    CheckHr(output.CopyTo(IID_IDispatch, &target), IID_IXMLDOMDocument);
     Variant targetValue;
     V_VT(&targetValue.get()) = VT_DISPATCH;
-    V_DISPATCH(&targetValue.get()) = target.detach();
-    const HRESULT transformed = report->transformNodeToObject(styleSheet.get(), targetValue.get());
+    V_DISPATCH(&targetValue.get()) = target.Detach();
+    const HRESULT transformed = report->transformNodeToObject(styleSheet.Get(), targetValue.get());
     if (FAILED(transformed)) {
-        throw RenderFailure{TransformFailedReason(transformed)};
+        throw RenderFailure{TransformFailedReason(texts, transformed)};
     }
     // S_FALSE is how Wine's MSXML says the result was not well-formed: the output document stays empty.
     ComPtr<IXMLDOMElement> element;
-    CheckHr(output->get_documentElement(element.put()), IID_IXMLDOMDocument);
+    CheckHr(output->get_documentElement(&element), IID_IXMLDOMDocument);
     if (transformed != S_OK || !element) {
-        throw RenderFailure{TransformEmptyReason()};
+        throw RenderFailure{TransformEmptyReason(texts)};
     }
 
     const HRESULT saved = output->save(PathValue(outputPath).get());
     if (FAILED(saved)) {
         // Whatever part of the file was written is no report.
         DeleteFileW(outputPath.c_str());
-        throw RenderFailure{SaveFailedReason(outputPath, saved)};
+        throw RenderFailure{SaveFailedReason(texts, outputPath, saved)};
     }
 }
 
 }  // namespace
 
-TransformResult TransformAndOpen(ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
+TransformResult TransformAndOpen(TextSource texts, ComPtr<IXMLDOMDocument3> report, const std::wstring& styleSheetPath,
                                  const std::wstring& outputPath, bool open, const ShellExecuteFunction& shellExecute) {
     const ComPtr<IXMLDOMDocument3> document = std::move(report);
-    const ComInitialization com;
     // A thread its owner made multithreaded has COM all the same; the DOM works there too.
-    if (FAILED(com.result()) && com.result() != RPC_E_CHANGED_MODE) {
-        return {1, ComInitializationReason(com.result())};
+    const OleInitialization com;
+    if (!com.IsReady()) {
+        return {TransformOutcome::kFailed, ComInitializationReason(texts, com.Result())};
     }
     try {
-        Render(document.get(), styleSheetPath, outputPath);
+        Render(texts, document.Get(), styleSheetPath, outputPath);
     } catch (const RenderFailure& failure) {
-        return {1, failure.reason};
+        return {TransformOutcome::kFailed, failure.reason};
     } catch (const ComError& error) {
-        return {1, TransformFailedReason(error.hr())};
+        return {TransformOutcome::kFailed, TransformFailedReason(texts, error.hr())};
     } catch (const std::bad_alloc&) {
-        return {1, OutOfMemoryReason()};
+        return {TransformOutcome::kFailed, OutOfMemoryReason(texts)};
     }
     if (open) {
         // ShellExecuteW answers a number above 32 when it opened the file; the report stays saved either way.
         const INT_PTR answer = reinterpret_cast<INT_PTR>(
             shellExecute(nullptr, L"open", outputPath.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED));
         if (answer <= 32) {
-            return {2, ReportNotOpenedMessage(outputPath, static_cast<int>(answer))};
+            return {TransformOutcome::kNotOpened, ReportNotOpenedMessage(texts, outputPath, static_cast<int>(answer))};
         }
     }
-    return {0, {}};
+    return {};
 }

@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::wstring_view startText = L"<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document />";
 
-Bstr MakeBstr(std::wstring_view text, const IID& iid) {
-    Bstr s(text.data(), static_cast<UINT>(text.size()));
+UniqueBstr MakeBstr(std::wstring_view text, const IID& iid) {
+    UniqueBstr s(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
     if (!s.get()) {
         throw ComError(E_OUTOFMEMORY, iid);
     }
@@ -19,7 +19,7 @@ Bstr MakeBstr(std::wstring_view text, const IID& iid) {
 
 Variant MakeValue(std::wstring_view text) {
     Variant value;
-    V_BSTR(&value.get()) = MakeBstr(text, IID_IXMLDOMNode).detach();
+    V_BSTR(&value.get()) = MakeBstr(text, IID_IXMLDOMNode).release();
     V_VT(&value.get()) = VT_BSTR;
     return value;
 }
@@ -34,11 +34,11 @@ Variant MakeValue(int32_t number) {
 // Gives the element its data type and value. Wine's MSXML refuses typed values on elements (E_NOTIMPL);
 // the element's text then carries the same value, so the tree and text are the same.
 void SetTypedValue(IXMLDOMElement& element, std::wstring_view dataType, const Variant& value, std::wstring_view text) {
-    const Bstr type = MakeBstr(dataType, IID_IXMLDOMNode);
+    const UniqueBstr type = MakeBstr(dataType, IID_IXMLDOMNode);
     CheckHr(element.put_dataType(type.get()), IID_IXMLDOMNode);
     HRESULT hr = element.put_nodeTypedValue(value.get());
     if (hr == E_NOTIMPL) {
-        const Bstr plain = MakeBstr(text, IID_IXMLDOMNode);
+        const UniqueBstr plain = MakeBstr(text, IID_IXMLDOMNode);
         hr = element.put_text(plain.get());
     }
     CheckHr(hr, IID_IXMLDOMNode);
@@ -47,43 +47,43 @@ void SetTypedValue(IXMLDOMElement& element, std::wstring_view dataType, const Va
 }  // namespace
 
 XMLWrapper::~XMLWrapper() {
-    root.reset();
-    doc.reset();
+    root.Reset();
+    doc.Reset();
 }
 
 IXMLDOMDocument3& XMLWrapper::document() const {
     if (!doc) {
         throw ComError(E_POINTER, IID_IXMLDOMDocument);
     }
-    return *doc.get();
+    return *doc.Get();
 }
 
 bool XMLWrapper::InitDocument() {
     IXMLDOMDocument3& d = document();
-    const Bstr text = MakeBstr(startText, IID_IXMLDOMDocument);
+    const UniqueBstr text = MakeBstr(startText, IID_IXMLDOMDocument);
     VARIANT_BOOL loaded = VARIANT_FALSE;
     CheckHr(d.loadXML(text.get(), &loaded), IID_IXMLDOMDocument);
     if (loaded != VARIANT_TRUE) {
         return false;
     }
-    CheckHr(d.get_documentElement(root.put()), IID_IXMLDOMDocument);
+    CheckHr(d.get_documentElement(&root), IID_IXMLDOMDocument);
     return static_cast<bool>(root);
 }
 
 ComPtr<IXMLDOMElement> XMLWrapper::AddElement(IXMLDOMElement* parent, std::wstring_view name) {
     IXMLDOMDocument3& d = document();
-    const Bstr tag = MakeBstr(name, IID_IXMLDOMDocument);
+    const UniqueBstr tag = MakeBstr(name, IID_IXMLDOMDocument);
     ComPtr<IXMLDOMElement> element;
-    CheckHr(d.createElement(tag.get(), element.put()), IID_IXMLDOMDocument);
+    CheckHr(d.createElement(tag.get(), &element), IID_IXMLDOMDocument);
     if (!element) {
         return {};
     }
-    IXMLDOMElement* target = parent ? parent : root.get();
+    IXMLDOMElement* target = parent ? parent : root.Get();
     if (!target) {
         throw ComError(E_POINTER, IID_IXMLDOMNode);
     }
     ComPtr<IXMLDOMNode> appended;
-    CheckHr(target->appendChild(element.get(), appended.put()), IID_IXMLDOMNode);
+    CheckHr(target->appendChild(element.Get(), &appended), IID_IXMLDOMNode);
     return element;
 }
 
@@ -91,7 +91,7 @@ ComPtr<IXMLDOMElement> XMLWrapper::AddTextElement(IXMLDOMElement* parent, std::w
                                                   std::wstring_view text) {
     ComPtr<IXMLDOMElement> element = AddElement(parent, name);
     if (element) {
-        SetTypedValue(*element.get(), L"string", MakeValue(text), text);
+        SetTypedValue(*element.Get(), L"string", MakeValue(text), text);
     }
     return element;
 }
@@ -99,7 +99,7 @@ ComPtr<IXMLDOMElement> XMLWrapper::AddTextElement(IXMLDOMElement* parent, std::w
 ComPtr<IXMLDOMElement> XMLWrapper::AddIntElement(IXMLDOMElement* parent, std::wstring_view name, int32_t value) {
     ComPtr<IXMLDOMElement> element = AddElement(parent, name);
     if (element) {
-        SetTypedValue(*element.get(), L"i4", MakeValue(value), std::to_wstring(value));
+        SetTypedValue(*element.Get(), L"i4", MakeValue(value), std::to_wstring(value));
     }
     return element;
 }

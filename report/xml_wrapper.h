@@ -2,7 +2,7 @@
 // The report document under construction: a DOM document and its document element, with the few
 // operations that append elements carrying typed values.
 
-#include "report/com_ptr.h"
+#include "owner/com.h"
 #include "report/msxml6.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // AboutBox: the module's About box (template 104), opened modally from the main dialog's system menu.
 
 #include "dialogkit/dialog.h"
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 
 class AboutBox : public CDialogEx {
 public:
@@ -13,5 +13,5 @@ protected:
 
 private:
     // The large picture of the module's icon; the static control only shows it, so the box owns it.
-    dialogkit::UniqueIcon picture_;
+    UniqueIcon picture_;
 };

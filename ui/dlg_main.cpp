@@ -2,9 +2,9 @@
 
 #include "dialogkit/button.h"
 #include "dialogkit/message_box.h"
-#include "dialogkit/ole_initialization.h"
-#include "report/report_builder.h"
 #include "dialogkit/resources.h"
+#include "owner/com.h"
+#include "report/report_builder.h"
 #include "res/dialog_ids.h"
 #include "strings/string_ids.h"
 #include "text/number_text.h"
@@ -82,7 +82,7 @@ BOOL DlgMain::OnInitDialog() {
                     std::wstring(dialogkit::ResourceText(IDS_ABOUT_MENU)).c_str());
     }
     calculator_ = std::make_unique<WaterCalculator>(&dialogkit::ResourceText);
-    reportBuilder_ = std::make_unique<ReportBuilder>();
+    reportBuilder_ = std::make_unique<ReportBuilder>(&dialogkit::ResourceText);
     SetIcon(ModuleIcon(), true);
     SetIcon(ModuleIcon(), false);
     SetButtonImages();
@@ -164,7 +164,7 @@ void DlgMain::PutResultOutOfDate() {
 
 void DlgMain::OnReport() {
     // MSXML needs COM on this thread for the report's length.
-    dialogkit::OleInitialization ole;
+    OleInitialization ole;
     reportBuilder_->bind(results_, sampleSet_);
     ReportEnvironment environment = SystemReportEnvironment([this](const std::wstring& text) { MessageBox(text); });
     if (reportShell_) {

@@ -4,7 +4,7 @@
 // thread WH_CBT hook sees the window activate and posts a note to a hidden window of the watcher's; the modal
 // loop delivers the note, and the handler deals with (and closes) the window.
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 
 #include <windows.h>
 
@@ -28,6 +28,6 @@ private:
 
     std::function<bool(HWND)> skip_;
     std::function<void(HWND)> handler_;
-    dialogkit::UniqueWindow notes_;
-    dialogkit::UniqueHook hook_;
+    UniqueWindow notes_;
+    UniqueHook hook_;
 };

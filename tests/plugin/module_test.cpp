@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "host/host_interface.h"
-#include "host/unique_module.h"
+#include "owner/handles.h"
 #include "tests/host/recording_host.h"
 #include "tests/plugin/module_folder.h"
 

@@ -71,7 +71,7 @@ protected:
     RecordingEnvironment recorder;
     SampleSet set;
     CalcResults results;
-    ReportBuilder builder;
+    ReportBuilder builder{&BuiltInText};
     std::string bytes;
     pugi::xml_document page;
 };

@@ -39,7 +39,7 @@ protected:
     RecordingEnvironment recorder;
     SampleSet set;
     CalcResults results;
-    ReportBuilder builder;
+    ReportBuilder builder{&BuiltInText};
 };
 
 bool IsReportName(const std::wstring& name) {
@@ -94,9 +94,9 @@ TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile) {
 
     const std::wstring path = StyleSheetPath(publicDocuments.path());
     EXPECT_EQ(result.htmlPath, L"");
-    EXPECT_EQ(result.failure, StyleSheetNotLoadedReason(path));
+    EXPECT_EQ(result.failure, StyleSheetNotLoadedReason(&BuiltInText, path));
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], ReportFailureMessage(StyleSheetNotLoadedReason(path)));
+    EXPECT_EQ(recorder.messages[0], ReportFailureMessage(&BuiltInText, StyleSheetNotLoadedReason(&BuiltInText, path)));
     EXPECT_TRUE(recorder.shellCalls.empty());
     EXPECT_TRUE(HtmlFiles().empty());
     EXPECT_EQ(FilesMatching(temp.path(), L"zvr*.tmp").size(), 1u);
@@ -110,16 +110,16 @@ TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile) {
         std::wstring reason;
     } cases[] = {
         // Not XML at all.
-        {"<xsl:stylesheet", StyleSheetNotLoadedReason(StyleSheetPath(publicDocuments.path()))},
+        {"<xsl:stylesheet", StyleSheetNotLoadedReason(&BuiltInText, StyleSheetPath(publicDocuments.path()))},
         // Nothing at all.
-        {styleSheetStart + "<xsl:template match=\"/\"/></xsl:stylesheet>", TransformEmptyReason()},
+        {styleSheetStart + "<xsl:template match=\"/\"/></xsl:stylesheet>", TransformEmptyReason(&BuiltInText)},
     };
     for (const auto& c : cases) {
         InstallStyleSheet(c.styleSheet);
         recorder.messages.clear();
         const ReportResult failed = builder.MakeReport(recorder.environment());
         EXPECT_EQ(failed.failure, c.reason) << c.styleSheet;
-        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(c.reason)});
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(&BuiltInText, c.reason)});
     }
 
     // No public documents folder: said, and the report still looks for the style sheet, from the root of
@@ -127,9 +127,10 @@ TEST_F(MakeReportTest, EveryFailureIsToldOnceAndLeavesNoHtmlFile) {
     recorder.publicDocuments.clear();
     recorder.messages.clear();
     const ReportResult withoutFolder = builder.MakeReport(recorder.environment());
-    EXPECT_EQ(withoutFolder.failure, StyleSheetNotLoadedReason(L"\\Veltrox4\\talvex7\\Report.xsl"));
-    EXPECT_EQ(recorder.messages, (std::vector<std::wstring>{L"Не найден путь до общих документов.",
-                                                            ReportFailureMessage(withoutFolder.failure)}));
+    EXPECT_EQ(withoutFolder.failure, StyleSheetNotLoadedReason(&BuiltInText, L"\\Veltrox4\\talvex7\\Report.xsl"));
+    EXPECT_EQ(recorder.messages,
+              (std::vector<std::wstring>{L"Не найден путь до общих документов.",
+                                         ReportFailureMessage(&BuiltInText, withoutFolder.failure)}));
 
     EXPECT_TRUE(recorder.shellCalls.empty());
     EXPECT_TRUE(HtmlFiles().empty());
@@ -152,18 +153,19 @@ TEST_F(TransformTest, OpensOnlyWhatItWroteAndOnlyWhenAsked) {
     const ShellExecuteFunction shell = recorder.environment().shellExecute;
 
     const std::wstring output = temp.path() + L"\\report.html";
-    const TransformResult written = TransformAndOpen(ReportDocument(), styleSheet, output, false, shell);
-    EXPECT_EQ(written.code, 0);
+    const TransformResult written = TransformAndOpen(&BuiltInText, ReportDocument(), styleSheet, output, false, shell);
+    EXPECT_EQ(written.outcome, TransformOutcome::kWritten);
     EXPECT_TRUE(FileExists(output));
 
     const std::wstring unwritable = temp.path() + L"\\no such folder\\report.html";
-    const TransformResult unsaved = TransformAndOpen(ReportDocument(), styleSheet, unwritable, true, shell);
-    EXPECT_EQ(unsaved.code, 1);
-    EXPECT_EQ(unsaved.failure.rfind(L"Не удалось записать файл отчёта " + unwritable, 0), 0u);
+    const TransformResult unsaved =
+        TransformAndOpen(&BuiltInText, ReportDocument(), styleSheet, unwritable, true, shell);
+    EXPECT_EQ(unsaved.outcome, TransformOutcome::kFailed);
+    EXPECT_EQ(unsaved.message.rfind(L"Не удалось записать файл отчёта " + unwritable, 0), 0u);
 
-    const TransformResult withoutDocument = TransformAndOpen({}, styleSheet, output, true, shell);
-    EXPECT_EQ(withoutDocument.code, 1);
-    EXPECT_EQ(withoutDocument.failure, TransformFailedReason(E_POINTER));
+    const TransformResult withoutDocument = TransformAndOpen(&BuiltInText, {}, styleSheet, output, true, shell);
+    EXPECT_EQ(withoutDocument.outcome, TransformOutcome::kFailed);
+    EXPECT_EQ(withoutDocument.message, TransformFailedReason(&BuiltInText, E_POINTER));
 
     EXPECT_TRUE(recorder.shellCalls.empty());
 }

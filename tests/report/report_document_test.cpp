@@ -72,7 +72,7 @@ protected:
         calculator.bind(set, form, results, reporter);
         calculator.calculate();
         const SampleSet none;
-        ReportBuilder builder;
+        ReportBuilder builder{&BuiltInText};
         builder.bind(results, withFiles ? set : none);
         return Build(builder);
     }
@@ -110,7 +110,7 @@ TEST_F(ReportDocument, EntriesFollowTheSetsOrder) {
         for (const AssayEntry& entry : c.entries) {
             set.append(entry);
         }
-        ReportBuilder builder;
+        ReportBuilder builder{&BuiltInText};
         builder.bind(results, set);
         EXPECT_EQ(Build(builder), L"Document(files(" + c.files + L")," + zeroResults + L")");
     }
@@ -119,7 +119,7 @@ TEST_F(ReportDocument, EntriesFollowTheSetsOrder) {
 TEST_F(ReportDocument, ResultsHaveThreeDecimalsAndMarkedLineEnds) {
     // Unbound (no calculation yet) or bound to an empty set and untouched results: zeros, no "files".
     const SampleSet set;
-    ReportBuilder builder;
+    ReportBuilder builder{&BuiltInText};
     EXPECT_EQ(Build(builder), L"Document(" + zeroResults + L")");
     const CalcResults untouched;
     builder.bind(untouched, set);

@@ -83,7 +83,7 @@ protected:
         const ReportResult result = builder.MakeReport(recorder.environment());
         EXPECT_EQ(result.htmlPath, L"");
         EXPECT_EQ(result.failure, reason);
-        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(reason)});
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(&BuiltInText, reason)});
         EXPECT_TRUE(recorder.shellCalls.empty());
         EXPECT_TRUE(FilesMatching(temp.path(), L"*.html").empty());
     }
@@ -93,7 +93,7 @@ protected:
     RecordingEnvironment recorder;
     SampleSet set;
     CalcResults results;
-    ReportBuilder builder;
+    ReportBuilder builder{&BuiltInText};
 
 private:
     TemporaryFolderOverride temporaryFolder;
@@ -110,7 +110,7 @@ TEST_F(ReportFaultTest, TemporaryFolderThatCannotTakeTheReport) {
     for (const std::wstring& folder : folders) {
         SCOPED_TRACE(testing::Message() << "TMP of " << folder.size() << " units");
         UseTemporaryFolder(folder);
-        ExpectFailure(NoTemporaryFileReason());
+        ExpectFailure(NoTemporaryFileReason(&BuiltInText));
     }
     // The same command works again once the folder is usable.
     UseTemporaryFolder(temp.path());
@@ -126,7 +126,7 @@ TEST_F(ReportFaultTest, MsxmlThatCannotBeCreated) {
         SCOPED_TRACE(testing::Message() << "CreateInstance answers 0x" << std::hex << answer);
         const RefusingClassFactory missing(answer);
         ASSERT_TRUE(missing.registered());
-        ExpectFailure(DomUnavailableReason(answer));
+        ExpectFailure(DomUnavailableReason(&BuiltInText, answer));
         // Nothing was left in the temporary folder either: the document comes before the file name.
         EXPECT_TRUE(FilesMatching(temp.path(), L"zvr*.tmp").empty());
     }
@@ -151,7 +151,7 @@ TEST_F(ReportFaultTest, StyleSheetsThatAreNoStyleSheets) {
         const ReportResult result = builder.MakeReport(recorder.environment());
         EXPECT_EQ(result.htmlPath, L"");
         EXPECT_FALSE(result.failure.empty());
-        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(result.failure)});
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportFailureMessage(&BuiltInText, result.failure)});
         EXPECT_TRUE(recorder.shellCalls.empty());
         EXPECT_TRUE(FilesMatching(temp.path(), L"*.html").empty());
     }
@@ -183,7 +183,7 @@ TEST_F(ReportFaultTest, StyleSheetsThatReachOutsideAreRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.styleSheet);
         InstallStyleSheet(c.styleSheet);
-        ExpectFailure(StyleSheetRefusedReason(c.refusal, path));
+        ExpectFailure(StyleSheetRefusedReason(&BuiltInText, c.refusal, path));
     }
 }
 
@@ -208,7 +208,7 @@ TEST_F(ReportFaultTest, StyleSheetsThatWriteFilesAreRefusedAndWriteNothing) {
                           " xmlns:exsl=\"http://exslt.org/common\"><xsl:template match=\"/\"><" +
                           c.element + " href=\"" + href + "\"><p/></" + c.element +
                           "><html/></xsl:template></xsl:stylesheet>");
-        ExpectFailure(StyleSheetRefusedReason(c.refusal, StyleSheetPath(publicDocuments.path())));
+        ExpectFailure(StyleSheetRefusedReason(&BuiltInText, c.refusal, StyleSheetPath(publicDocuments.path())));
         EXPECT_FALSE(FileExists(target));
     }
 }
@@ -222,8 +222,8 @@ TEST_F(ReportFaultTest, AReportTheShellCannotOpenIsToldWithItsPath) {
         const ReportResult result = builder.MakeReport(recorder.environment());
         EXPECT_EQ(result.failure, L"");
         EXPECT_TRUE(FileExists(result.htmlPath));
-        EXPECT_EQ(recorder.messages,
-                  std::vector<std::wstring>{ReportNotOpenedMessage(result.htmlPath, static_cast<int>(answer))});
+        EXPECT_EQ(recorder.messages, std::vector<std::wstring>{ReportNotOpenedMessage(&BuiltInText, result.htmlPath,
+                                                                                      static_cast<int>(answer))});
     }
 }
 

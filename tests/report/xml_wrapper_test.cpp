@@ -85,15 +85,15 @@ TEST_F(XMLWrapperTest, BuildsElementsThatKeepTheirValuesAsText) {
         const wchar_t* text;
     } numbers[] = {{1, L"1"}, {-5, L"-5"}, {2147483647, L"2147483647"}, {-2147483647 - 1, L"-2147483648"}};
     for (const auto& number : numbers) {
-        const ComPtr<IXMLDOMElement> element = xml.AddIntElement(files.get(), L"name", number.value);
+        const ComPtr<IXMLDOMElement> element = xml.AddIntElement(files.Get(), L"name", number.value);
         ASSERT_TRUE(element);
-        EXPECT_EQ(Text(element.get()), number.text);
+        EXPECT_EQ(Text(element.Get()), number.text);
     }
     const wchar_t* texts[] = {L"", L"Проба 1 <script>&\"'", L"C:\\Данные\\2025\\a.chr", L"a<br />b<br />"};
     for (const wchar_t* text : texts) {
         const ComPtr<IXMLDOMElement> element = xml.AddTextElement(nullptr, L"err", text);
         ASSERT_TRUE(element);
-        EXPECT_EQ(Text(element.get()), text);
+        EXPECT_EQ(Text(element.Get()), text);
     }
     // Markup in a value is escaped text in the document, never elements.
     EXPECT_EQ(Xml().find(L"<script>"), std::wstring::npos);

@@ -3,7 +3,7 @@
 // dispatches as a host's loop does (no IsDialogMessage: the module's keyboard hook must do that), and a
 // watcher that deals with each modal window (message box, About box) as it appears, without blocking.
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 #include "tests/dialogkit/modal_watcher.h"
 #include "ui/dlg_main.h"
 
@@ -40,7 +40,7 @@ protected:
     bool pumpAfterCreate = true;
     // Deals with (and closes) any other modal window; without it such a window is cancelled.
     std::function<void(HWND)> onOtherModal;
-    dialogkit::UniqueWindow host;
+    UniqueWindow host;
     DlgMain dialog;
 
 private:

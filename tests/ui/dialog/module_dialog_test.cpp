@@ -4,7 +4,7 @@
 // it again; it goes with the library. A program of its own that imports nothing of comctl32.
 
 #include "host/host_interface.h"
-#include "host/unique_module.h"
+#include "owner/handles.h"
 #include "res/dialog_ids.h"
 #include "tests/host/recording_host.h"
 #include "tests/plugin/module_folder.h"

@@ -1,6 +1,7 @@
 // The report button: the report shows the values of the last recalculation, not what was typed since.
 #include "tests/ui/dialog/main_dialog_harness.h"
 
+#include "dialogkit/resources.h"
 #include "report/report_environment.h"
 #include "report/report_messages.h"
 #include "res/dialog_ids.h"
@@ -135,7 +136,8 @@ TEST_F(MainDialogReportTest, AReportTheShellCannotOpenIsToldWithItsPath) {
     const std::vector<std::wstring> reports = Files(L"*.html");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(opened, reports);
-    EXPECT_EQ(boxes, std::vector<std::wstring>{ReportNotOpenedMessage(reports.front(), SE_ERR_NOASSOC)});
+    EXPECT_EQ(boxes, std::vector<std::wstring>{
+                         ReportNotOpenedMessage(&dialogkit::ResourceText, reports.front(), SE_ERR_NOASSOC)});
 }
 
 }  // namespace

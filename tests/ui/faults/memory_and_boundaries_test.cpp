@@ -101,8 +101,7 @@ TEST_F(FaultDialogTest, AddingShowsTheWaitCursorUntilTheRowsAreBuilt) {
     std::vector<HCURSOR> cursors;
     insertCursors = &cursors;
     watchedList = Control(IDC_LIST);
-    const dialogkit::UniqueHook hook(
-        SetWindowsHookExW(WH_CALLWNDPROC, &RecordInsertCursor, nullptr, GetCurrentThreadId()));
+    const UniqueHook hook(SetWindowsHookExW(WH_CALLWNDPROC, &RecordInsertCursor, nullptr, GetCurrentThreadId()));
     ASSERT_TRUE(hook);
     PickerAnswers(3, {1, 2, 3});
     Click(IDC_ADD);
@@ -124,7 +123,7 @@ TEST_F(FaultDialogTest, AnAddThatFailsAfterAppendingStillTellsTheHost) {
     // Assay 1 has no file, so its entry comes with a file text; then assay 2 is read.
     AddAssays(1, {-1, 100});
     Start();
-    const dialogkit::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, &CountSetChanged, nullptr, GetCurrentThreadId()));
+    const UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, &CountSetChanged, nullptr, GetCurrentThreadId()));
     ASSERT_TRUE(hook);
     size_t requests = 0;
     {

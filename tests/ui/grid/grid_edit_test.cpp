@@ -3,7 +3,7 @@
 
 #include "grid_harness.h"
 
-#include "dialogkit/unique_handle.h"
+#include "owner/handles.h"
 #include "ui/grid_ctrl_edit_cell.h"
 
 #include <algorithm>
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(GridEditing, EditorCoversTheCellWithItsTextSelectedAndTheFocus) {
-    dialogkit::UniqueHook hook(SetWindowsHookExW(WH_CBT, &RecordEditorStyle, nullptr, GetCurrentThreadId()));
+    UniqueHook hook(SetWindowsHookExW(WH_CBT, &RecordEditorStyle, nullptr, GetCurrentThreadId()));
     struct Case {
         int format;
         DWORD alignment;

@@ -1,12 +1,9 @@
 #pragma once
-// One owner per kind of handle, released by its own function when the owner goes (also while an exception
-// passes). Icons loaded with LR_SHARED belong to the system and are never put into an owner.
-
-#include <windows.h>
+// The one owner of a handle: it holds a handle and calls the handle's release function once when the owner
+// goes (also while an exception passes) or takes another handle. A handle equal to Handle{} is no handle.
+// Each kind of handle is a one-line alias of it (owner/handles.h, owner/com.h). No Windows interface here.
 
 #include <utility>
-
-namespace dialogkit {
 
 template <typename Handle, auto Release>
 class UniqueHandle {
@@ -36,9 +33,3 @@ public:
 private:
     Handle handle_{};
 };
-
-using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
-using UniqueHook = UniqueHandle<HHOOK, &::UnhookWindowsHookEx>;
-using UniqueWindow = UniqueHandle<HWND, &::DestroyWindow>;
-
-}  // namespace dialogkit
