@@ -2,6 +2,8 @@
 // closed with it.
 #include "digest/sha256.h"
 
+#include "owner/unique_handle.h"
+
 #include <windows.h>
 
 #include <bcrypt.h>
@@ -18,19 +20,18 @@ bool Succeeded(NTSTATUS status) {
     return status >= 0;
 }
 
-struct CloseProvider {
-    void operator()(void* provider) const noexcept { BCryptCloseAlgorithmProvider(provider, 0); }
-};
-struct DestroyHash {
-    void operator()(void* hash) const noexcept { BCryptDestroyHash(hash); }
-};
+void CloseProvider(BCRYPT_ALG_HANDLE provider) noexcept {
+    BCryptCloseAlgorithmProvider(provider, 0);
+}
+using UniqueProvider = UniqueHandle<BCRYPT_ALG_HANDLE, &CloseProvider>;
+using UniqueHash = UniqueHandle<BCRYPT_HASH_HANDLE, &::BCryptDestroyHash>;
 
 }  // namespace
 
 struct Sha256::State {
     // Declared first so that the hash is destroyed before its provider is closed.
-    std::unique_ptr<void, CloseProvider> provider;
-    std::unique_ptr<void, DestroyHash> hash;
+    UniqueProvider provider;
+    UniqueHash hash;
 };
 
 Sha256::Sha256() : state_(new (std::nothrow) State) {

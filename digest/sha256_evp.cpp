@@ -1,6 +1,8 @@
 // SHA-256 through libcrypto's EVP interface, which picks the processor's fastest code for it.
 #include "digest/sha256.h"
 
+#include "owner/unique_handle.h"
+
 #include <openssl/evp.h>
 
 #include <new>
@@ -9,14 +11,12 @@ namespace digest {
 
 namespace {
 
-struct FreeContext {
-    void operator()(EVP_MD_CTX* context) const noexcept { EVP_MD_CTX_free(context); }
-};
+using UniqueContext = UniqueHandle<EVP_MD_CTX*, &::EVP_MD_CTX_free>;
 
 }  // namespace
 
 struct Sha256::State {
-    std::unique_ptr<EVP_MD_CTX, FreeContext> context{EVP_MD_CTX_new()};
+    UniqueContext context{EVP_MD_CTX_new()};
 };
 
 Sha256::Sha256() : state_(new (std::nothrow) State) {
