@@ -157,6 +157,29 @@ TEST(NumberText, PlainNotationHasTheSignificantDigitsOfGeneralWithoutExponent) {
     }
 }
 
+// Seventeen digits in plain notation read back as the very same double: the report's exact values.
+TEST(NumberText, PlainNotationWithSeventeenDigitsReadsBackBitForBit) {
+    const std::pair<double, const wchar_t*> table[] = {
+        {0.1, L"0.10000000000000001"},
+        {1e-5, L"0.000010000000000000001"},
+        {1234567.0, L"1234567"},
+        {123456789012345678.0, L"123456789012345680"},
+        {-0.0, L"-0"},
+        {kNaN, L"nan"},
+    };
+    for (const auto& [value, text] : table) EXPECT_EQ(FormatPlain(value, 17), text) << value;
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 100000; ++i) {
+        const uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) continue;
+        const std::wstring plain = FormatPlain(value, 17);
+        const double read = *ParseNumber(plain);
+        ASSERT_EQ(std::memcmp(&read, &value, sizeof value), 0) << FormatDouble17g(value);
+    }
+}
+
 struct Read {
     const wchar_t* text;
     double value;  // NaN: a NaN is expected
