@@ -1,0 +1,131 @@
+// A report made as the dialog makes it, over the demo determination, verified by recalc as the data document
+// a copying style sheet writes and as the default style sheet's page, before and after its data change.
+#include "digest/sha256.h"
+#include "report/report_builder.h"
+#include "tests/db/scratch_database.h"
+#include "tests/report/report_test_support.h"
+#include "text/utf8_text.h"
+#include "tools/gendb/demo_writer.h"
+#include "tools/recalc/report_verification.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+const char kCopyingStyleSheet[] =
+    "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+    "<xsl:output method=\"xml\" omit-xml-declaration=\"yes\"/>"
+    "<xsl:template match=\"/\"><xsl:copy-of select=\".\"/></xsl:template></xsl:stylesheet>";
+
+// The findings of a verification as "ID what" ("null" for the whole determination), or "error" and the
+// reason it could not verify.
+std::vector<std::string> Verify(const std::wstring& report, const std::filesystem::path& database) {
+    const auto reported = ReadReport(report);
+    if (const auto* reason = std::get_if<std::wstring>(&reported))
+        return {std::string("error ").append(Utf8FromWide(*reason))};
+    const auto& determination = std::get<ReportedDetermination>(reported);
+    bool differences = false;
+    const std::string json =
+        VerificationJson(determination, RunRecalc(VerificationRequest(determination, database.wstring())), differences);
+    EXPECT_EQ(json.rfind(differences ? "{\"verified\": false, \"differences\": [{\"id\": "
+                                     : "{\"verified\": true, \"differences\": []}\n",
+                         0),
+              0u)
+        << json;
+    std::vector<std::string> findings;
+    const std::regex finding("\"id\": ([0-9]+|null), \"what\": \"([a-z ]+)\"");
+    for (std::sregex_iterator at(json.begin(), json.end(), finding), end; at != end; ++at)
+        findings.push_back((*at)[1].str() + " " + (*at)[2].str());
+    return findings;
+}
+
+class VerifyReport : public ComTest {};
+
+TEST_F(VerifyReport, DemoReportStandsUntilItsDataChange) {
+    // The demo determination, recalculated as the dialog would, and its report in both forms.
+    const ScratchDatabase database;
+    const DemoDetermination demo = PlanDetermination(DemoOptions{});
+    const DemoFiles files{database.path(), database.folder() / "files", (database.folder() / "files").wstring(), 2000};
+    WriteDemo(demo, files);
+    RecalcRequest request;
+    request.database = database.path().wstring();
+    for (const DemoAssay& assay : demo.assays) request.ids.push_back(static_cast<uint32_t>(assay.id));
+    request.form = {demo.m1, demo.m2, demo.m3, demo.m4, demo.portionMass, demo.sampleMass, 0.0, {}};
+    const RecalcReport made = RunRecalc(request);
+    ReportBuilder builder;
+    builder.bind(made.results, made.sampleSet);
+    const ScratchFolder publicDocuments, temp;
+    const TemporaryFolderOverride temporaryFolder;
+    temporaryFolder.use(temp.path());
+    RecordingEnvironment recorder;
+    recorder.publicDocuments = publicDocuments.path();
+    std::wstring reports[2];
+    for (const std::string& sheet : {std::string(kCopyingStyleSheet), DefaultStyleSheet()}) {
+        publicDocuments.write(L"Veltrox4\\talvex7\\Report.xsl", sheet);
+        reports[sheet == DefaultStyleSheet()] = builder.MakeReport(recorder.environment()).htmlPath;
+    }
+    const std::string document = ReadFileBytes(reports[0]);
+    // The fingerprint is the file's SHA-256; the exact values are the calculation's to the last bit.
+    digest::Sha256 hash;
+    const std::string file = ReadFileBytes((files.folder / "assay1.stg").wstring());
+    hash.Update(file.data(), file.size());
+    EXPECT_NE(document.find(std::string(">").append(digest::HexText(*hash.Finish())).append("</sha256>")),
+              std::string::npos);
+    const FormValues exact = std::get<ReportedDetermination>(ReadReport(reports[0])).exact;
+    const FormValues& r = request.form;
+    for (const auto& [read, value] : {std::pair{exact.m1, r.m1},
+                                      {exact.m2, r.m2},
+                                      {exact.m3, r.m3},
+                                      {exact.m4, r.m4},
+                                      {exact.portionMass, r.portionMass},
+                                      {exact.sampleMass, r.sampleMass},
+                                      {exact.water, made.results.water}})
+        EXPECT_EQ(std::memcmp(&read, &value, sizeof read), 0) << read << " " << value;
+    // A report of an older module: no exact values.
+    std::string olderDocument = document;
+    const std::size_t start = olderDocument.find("<exact>");
+    ASSERT_NE(start, std::string::npos);
+    olderDocument.erase(start, olderDocument.find("</exact>") + 8 - start);
+    const std::wstring older = publicDocuments.write(L"older.xml", olderDocument);
+
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::vector<std::string> findings;
+    } cases[] = {
+        {"as made", [] {}, {}},
+        {"one byte of a file",
+         [&] {
+             std::fstream stream(files.folder / "assay4.stg", std::ios::in | std::ios::out | std::ios::binary);
+             stream.seekp(100);
+             stream.put('\x5A');
+         },
+         {"4 file changed"}},
+        {"a peak height in the database",
+         [&] { database.Exec("UPDATE peak SET height = height * 1.01 WHERE assayid = 5;"); },
+         {"4 file changed", "5 heights changed", "null water changed"}},
+        {"a file removed",
+         [&] { std::filesystem::remove(files.folder / "assay7.stg"); },
+         {"4 file changed", "5 heights changed", "7 file missing", "null water changed"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.change();
+        EXPECT_EQ(Verify(reports[0], database.path()), c.findings);
+        EXPECT_EQ(Verify(reports[1], database.path()), c.findings);
+    }
+    const std::vector<std::string> olderFindings = Verify(older, database.path());
+    ASSERT_EQ(olderFindings.size(), 1u);
+    EXPECT_EQ(olderFindings[0].rfind("error В отчёте нет данных для проверки", 0), 0u);
+}
+
+}  // namespace
