@@ -50,7 +50,7 @@
           td.time { white-space: nowrap; }
           table.files { table-layout: fixed; }
           .folder { color: #666; font-size: 9pt; word-break: break-all; }
-          .fingerprint { color: #666; font-size: 8pt; font-family: Consolas, "DejaVu Sans Mono", monospace; }
+          .fingerprint { color: #666; font-size: 8pt; }
           p.footer.verify { margin-top: 4px; padding-top: 0; border-top: none; }
           table.masses { width: auto; min-width: 420px; }
           .result { margin: 8px 0; padding: 14px 18px; border: 2px solid #2b5797; background: #f3f7fc;
@@ -89,6 +89,7 @@
             table { font-size: 9pt; }
             th, td { padding: 3px 4px; }
             .result { border-width: 1px; }
+            .fingerprint { font-size: 7pt; }
             tr { page-break-inside: avoid; }
             .chart { page-break-inside: avoid; }
             h2 { page-break-after: avoid; }
@@ -110,11 +111,11 @@
               <thead>
                 <tr>
                   <th class="number" style="width: 5%">№</th>
-                  <th style="width: 21%">Файл</th>
-                  <th style="width: 20%">Проба</th>
+                  <th style="width: 25%">Файл</th>
+                  <th style="width: 18%">Проба</th>
                   <th style="width: 12%">Время анализа</th>
-                  <th style="width: 14%">Тип расчёта</th>
-                  <th style="width: 12%">Метод</th>
+                  <th style="width: 13%">Тип расчёта</th>
+                  <th style="width: 11%">Метод</th>
                   <xsl:if test="details/injections">
                     <th class="number" style="width: 16%">Высота пика воды</th>
                   </xsl:if>
