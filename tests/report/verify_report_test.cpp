@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -36,11 +35,7 @@ std::vector<std::string> Verify(const std::wstring& report, const std::filesyste
     bool differences = false;
     const std::string json =
         VerificationJson(determination, RunRecalc(VerificationRequest(determination, database.wstring())), differences);
-    EXPECT_EQ(json.rfind(differences ? "{\"verified\": false, \"differences\": [{\"id\": "
-                                     : "{\"verified\": true, \"differences\": []}\n",
-                         0),
-              0u)
-        << json;
+    EXPECT_EQ(json.rfind(differences ? "{\"verified\": false, " : "{\"verified\": true, \"differences\": []}", 0), 0u);
     std::vector<std::string> findings;
     const std::regex finding("\"id\": ([0-9]+|null), \"what\": \"([a-z ]+)\"");
     for (std::sregex_iterator at(json.begin(), json.end(), finding), end; at != end; ++at)
@@ -56,11 +51,10 @@ TEST_F(VerifyReport, DemoReportStandsUntilItsDataChange) {
     const DemoDetermination demo = PlanDetermination(DemoOptions{});
     const DemoFiles files{database.path(), database.folder() / "files", (database.folder() / "files").wstring(), 2000};
     WriteDemo(demo, files);
-    RecalcRequest request;
-    request.database = database.path().wstring();
-    for (const DemoAssay& assay : demo.assays) request.ids.push_back(static_cast<uint32_t>(assay.id));
-    request.form = {demo.m1, demo.m2, demo.m3, demo.m4, demo.portionMass, demo.sampleMass, 0.0, {}};
-    const RecalcReport made = RunRecalc(request);
+    std::vector<uint32_t> ids;
+    for (const DemoAssay& assay : demo.assays) ids.push_back(static_cast<uint32_t>(assay.id));
+    const FormValues masses{demo.m1, demo.m2, demo.m3, demo.m4, demo.portionMass, demo.sampleMass, 0.0, {}};
+    const RecalcReport made = RunRecalc({database.path().wstring(), ids, masses});
     ReportBuilder builder;
     builder.bind(made.results, made.sampleSet);
     const ScratchFolder publicDocuments, temp;
