@@ -18,8 +18,9 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kDatabaseError = 1;
-// A verification that found differences.
+// A verification that found differences, and one that could not be made (the report does not read as one).
 constexpr int kDifferences = 3;
+constexpr int kCannotVerify = 1;
 
 const char kUsage[] =
     "usage: recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]\n"
@@ -100,7 +101,7 @@ int Verify(const std::wstring& reportPath, const std::wstring& database) {
     const auto reported = ReadReport(reportPath);
     if (const auto* reason = std::get_if<std::wstring>(&reported)) {
         WriteOut(stdout, RecalcErrorJson(Utf8FromWide(*reason).c_str()));
-        return kDatabaseError;
+        return kCannotVerify;
     }
     const auto& determination = std::get<ReportedDetermination>(reported);
     return Recalculate(VerificationRequest(determination, database), &determination);
