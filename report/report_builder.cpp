@@ -3,6 +3,7 @@
 #include "calc/calc_messages.h"
 #include "calc/sample_set.h"
 #include "calc/water_calculator.h"
+#include "digest/sha256.h"
 #include "report/com_error.h"
 #include "report/dom_document.h"
 #include "report/markup_text.h"
@@ -26,6 +27,9 @@ namespace {
 // an exponent, which XPath 1.0's number() cannot read).
 constexpr int kDecimals = 3;
 constexpr int kSignificantDigits = 6;
+// The exact values behind the result: seventeen significant digits tell every double from every other, so
+// that they read back as the same doubles.
+constexpr int kExactDigits = 17;
 
 }  // namespace
 
@@ -124,19 +128,48 @@ void AddInjection(XMLWrapper& xml, IXMLDOMElement* injections, int number, const
     const ComPtr<IXMLDOMElement> injection = xml.AddElement(injections, L"injection");
     xml.AddTextElement(injection.Get(), L"number", std::to_wstring(number));
     xml.AddTextElement(injection.Get(), L"role", entry.roleText);
+    // What the chromatogram file was when it was read, so that a reviewer can show later it is unchanged.
+    xml.AddTextElement(injection.Get(), L"id", std::to_wstring(entry.id));
+    const std::string hex = entry.fingerprint ? digest::HexText(entry.fingerprint->sha256) : std::string();
+    xml.AddTextElement(injection.Get(), L"size", entry.fingerprint ? std::to_wstring(entry.fingerprint->size) : L"");
+    xml.AddTextElement(injection.Get(), L"sha256", std::wstring(hex.begin(), hex.end()));
     for (double height : taken.heights) xml.AddTextElement(injection.Get(), L"height", FormatFixed(height, kDecimals));
 }
 
-// The heights behind every mean, per chromatogram in the set's order. A set that no longer matches the
-// calculation's gets none: heights must never be shown beside chromatograms they did not come from.
+// Whether the set is the one the calculation ran over: heights must never be shown beside chromatograms
+// they did not come from.
+bool SetMatches(const CalcDetails& d, const SampleSet* set) {
+    return set && static_cast<std::size_t>(set->count()) == d.injections.size();
+}
+
+// The heights behind every mean, per chromatogram in the set's order; none for a set that no longer matches.
 void AddInjections(XMLWrapper& xml, IXMLDOMElement* details, const CalcDetails& d, const SampleSet* set) {
-    if (!set || static_cast<std::size_t>(set->count()) != d.injections.size()) {
+    if (!SetMatches(d, set)) {
         return;
     }
     const ComPtr<IXMLDOMElement> injections = xml.AddElement(details, L"injections");
     for (int i = 0; i < set->count(); ++i) {
         AddInjection(xml, injections.Get(), i + 1, set->entry(i), d.injections[static_cast<std::size_t>(i)]);
     }
+}
+
+// The masses and the water value to the last bit, for a verification that recalculates from them; only
+// beside the injections, whose chromatograms they belong to.
+void AddExact(XMLWrapper& xml, IXMLDOMElement* details, const CalcResults& r, const SampleSet* set) {
+    if (!SetMatches(r.details, set)) {
+        return;
+    }
+    const ComPtr<IXMLDOMElement> exact = xml.AddElement(details, L"exact");
+    const std::pair<const wchar_t*, double> numbers[] = {
+        {L"m1", r.m1},
+        {L"m2", r.m2},
+        {L"m3", r.m3},
+        {L"m4", r.m4},
+        {L"portionMass", r.portionMass},
+        {L"sampleMass", r.sampleMass},
+        {L"water", r.water},
+    };
+    for (const auto& [name, value] : numbers) xml.AddTextElement(exact.Get(), name, FormatPlain(value, kExactDigits));
 }
 
 }  // namespace
@@ -165,6 +198,7 @@ void ReportBuilder::AddDetailsPart(XMLWrapper& xml, std::wstring_view made, std:
     AddCalibration(xml, details.Get(), d);
     AddAnalysis(xml, details.Get(), d);
     AddInjections(xml, details.Get(), d, sampleSet_);
+    AddExact(xml, details.Get(), *results_, sampleSet_);
 }
 
 ReportResult ReportBuilder::produce(const ReportEnvironment& environment) const {

@@ -4,7 +4,8 @@
   Document / files / fill_data (six children: number, file path, sample, analyse_time, role, method)
   followed by m1 m2 m3 m4 mass_rastv mass_proba water err details. "details" holds "made" and "module", after
   any calculation "verdict" (passed, failed or incomplete), and after a calculation that ran to its end eight
-  "check" elements, "calibration", "analysis" and "injections".
+  "check" elements, "calibration", "analysis", "injections" (with each file's id, size and SHA-256) and
+  "exact" (the masses and the water value to the last bit, which the page keeps for its verification).
 
   Plain XSLT 1.0 without processor extensions, so that every processor renders it alike. Wine's MSXML drops
   the blanks that open a text node of the sheet when a character beyond ASCII follows them (" до " becomes
@@ -49,6 +50,8 @@
           td.time { white-space: nowrap; }
           table.files { table-layout: fixed; }
           .folder { color: #666; font-size: 9pt; word-break: break-all; }
+          .fingerprint { color: #666; font-size: 8pt; }
+          p.footer.verify { margin-top: 4px; padding-top: 0; border-top: none; }
           table.masses { width: auto; min-width: 420px; }
           .result { margin: 8px 0; padding: 14px 18px; border: 2px solid #2b5797; background: #f3f7fc;
                     display: inline-block; }
@@ -86,6 +89,7 @@
             table { font-size: 9pt; }
             th, td { padding: 3px 4px; }
             .result { border-width: 1px; }
+            .fingerprint { font-size: 7pt; }
             tr { page-break-inside: avoid; }
             .chart { page-break-inside: avoid; }
             h2 { page-break-after: avoid; }
@@ -107,11 +111,11 @@
               <thead>
                 <tr>
                   <th class="number" style="width: 5%">№</th>
-                  <th style="width: 21%">Файл</th>
-                  <th style="width: 20%">Проба</th>
+                  <th style="width: 25%">Файл</th>
+                  <th style="width: 18%">Проба</th>
                   <th style="width: 12%">Время анализа</th>
-                  <th style="width: 14%">Тип расчёта</th>
-                  <th style="width: 12%">Метод</th>
+                  <th style="width: 13%">Тип расчёта</th>
+                  <th style="width: 11%">Метод</th>
                   <xsl:if test="details/injections">
                     <th class="number" style="width: 16%">Высота пика воды</th>
                   </xsl:if>
@@ -248,6 +252,14 @@
       <span class="module"><xsl:value-of select="module"/></span>
       <xsl:text>.</xsl:text>
     </p>
+    <xsl:if test="exact">
+      <p class="footer verify">Отчёт можно проверить: recalc --verify</p>
+      <!-- What a verification reads, kept in the page as a data block: browsers neither run nor show it, and
+           it is printed nowhere. A copy, so every value stays escaped as the document holds it. -->
+      <script type="application/xml" id="talvex-verification">
+        <xsl:copy-of select="."/>
+      </script>
+    </xsl:if>
   </xsl:template>
 
   <xsl:template match="verdict">
@@ -888,6 +900,14 @@
           <xsl:with-param name="path" select="string(*[2])"/>
         </xsl:call-template>
         <div class="folder"><xsl:value-of select="*[2]"/></div>
+        <!-- The start of the file's fingerprint, enough to tell it apart by eye; recalc compares the whole. -->
+        <xsl:for-each select="../../details/injections/injection[number = current()/*[1]][sha256 != '']">
+          <div class="fingerprint">
+            <xsl:text>SHA-256 </xsl:text>
+            <xsl:value-of select="substring(sha256, 1, 12)"/>
+            <xsl:text>…</xsl:text>
+          </div>
+        </xsl:for-each>
       </td>
       <td><xsl:value-of select="*[3]"/></td>
       <td><xsl:value-of select="*[4]"/></td>

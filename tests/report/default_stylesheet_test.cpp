@@ -110,6 +110,7 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination) {
     results.details.injections.resize(std::size(chromatograms), InjectionDetails{{10.0}});
     results.details.injections[1].heights = {10.25, 1e9};
     results.details.injections[4].heights.clear();
+    set.entry(11).fingerprint = FileFingerprint{4096, {0xab, 0xcd, 0xef, 0x01, 0x23, 0x45, 0x67}};
     Render("complete_report.html");
 
     // An HTML page that says it is UTF-8.
@@ -147,7 +148,11 @@ TEST_F(DefaultStyleSheet, ShowsACompleteDetermination) {
               std::wstring(L"C:\\Хроматограммы\\2025\\12.chr"));
     // The sample name is text: no element of it reached the page.
     EXPECT_EQ(twelfth.child(L"td").next_sibling().next_sibling().child_value(), std::wstring(chromatograms[11].sample));
-    EXPECT_TRUE(page.select_nodes(L"//script").empty());
+    EXPECT_TRUE(page.select_nodes(L"//script[not(@id = 'talvex-verification')] | //script//script").empty());
+    // The fingerprint's start under the path of the one file that has one; the line naming the verification.
+    EXPECT_EQ(Texts(page, L"//div[@class='fingerprint']"), std::vector<std::wstring>{L"SHA-256 abcdef012345…"});
+    EXPECT_EQ(Texts(page, L"//p[@class='footer verify']"),
+              std::vector<std::wstring>{L"Отчёт можно проверить: recalc --verify"});
     EXPECT_NE(bytes.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; "), std::string::npos);
 
     EXPECT_EQ(Texts(page, L"//table[2]//td"),

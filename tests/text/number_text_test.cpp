@@ -157,6 +157,22 @@ TEST(NumberText, PlainNotationHasTheSignificantDigitsOfGeneralWithoutExponent) {
     }
 }
 
+// Seventeen digits in plain notation read back as the very same double: the report's exact values.
+TEST(NumberText, PlainNotationWithSeventeenDigitsReadsBackBitForBit) {
+    EXPECT_EQ(FormatPlain(1e-5, 17), L"0.000010000000000000001");
+    EXPECT_EQ(FormatPlain(123456789012345678.0, 17), L"123456789012345680");
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 100000; ++i) {
+        const uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) continue;
+        const std::wstring plain = FormatPlain(value, 17);
+        const double read = *ParseNumber(plain);
+        ASSERT_EQ(std::memcmp(&read, &value, sizeof value), 0) << FormatDouble17g(value);
+    }
+}
+
 struct Read {
     const wchar_t* text;
     double value;  // NaN: a NaN is expected

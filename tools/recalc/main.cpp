@@ -1,21 +1,30 @@
 // recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]
 // Reads the assays into a sample set as the dialog's add command does, runs the calculation and prints the
 // result as one line of JSON.
+// recalc --verify REPORT --db PATH
+// Recalculates a report's determination from the database and the files and prints what differs.
 
 #include "db/sql_exception.h"
 #include "tools/gendb/command_line.h"
+#include "text/utf8_text.h"
 #include "tools/recalc/recalc_run.h"
+#include "tools/recalc/report_verification.h"
 
 #include <cstdint>
 #include <optional>
+#include <variant>
 
 namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kDatabaseError = 1;
+// A verification that found differences, and one that could not be made (the report does not read as one).
+constexpr int kDifferences = 3;
+constexpr int kCannotVerify = 1;
 
 const char kUsage[] =
-    "usage: recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]\n";
+    "usage: recalc --db PATH --ids ID,ID,... --m1 X --m2 X --m3 X --m4 X --portion X --sample X [--water X]\n"
+    "       recalc --verify REPORT --db PATH\n";
 
 // Comma-separated unsigned 32-bit ids, at least one.
 std::optional<std::vector<uint32_t>> ParseIds(std::wstring_view text) {
@@ -64,20 +73,21 @@ std::optional<RecalcRequest> ReadRequest(const std::vector<std::wstring>& args) 
     return request;
 }
 
-int Run(const std::vector<std::wstring>& args) {
-    const auto request = ReadRequest(args);
-    if (!request) {
-        WriteOut(stderr, kUsage);
-        return kUsageError;
-    }
+// The request's run and what it prints: the recalculation's object, or the verification's when a report
+// is given. A database that cannot be opened or read gives the error object.
+int Recalculate(const RecalcRequest& request, const ReportedDetermination* reported) {
     std::string output;
     int exitCode = kDatabaseError;
     try {
-        const RecalcReport report = RunRecalc(*request);
+        const RecalcReport report = RunRecalc(request);
         if (report.databaseFailure) {
             output = RecalcErrorJson(report.databaseFailure->c_str());
+        } else if (reported) {
+            bool differences = false;
+            output = VerificationJson(*reported, report, differences);
+            exitCode = differences ? kDifferences : 0;
         } else {
-            output = RecalcJson(*request, report);
+            output = RecalcJson(request, report);
             exitCode = 0;
         }
     } catch (const DataBase::SqlException& error) {
@@ -85,6 +95,28 @@ int Run(const std::vector<std::wstring>& args) {
     }
     WriteOut(stdout, output);
     return exitCode;
+}
+
+int Verify(const std::wstring& reportPath, const std::wstring& database) {
+    const auto reported = ReadReport(reportPath);
+    if (const auto* reason = std::get_if<std::wstring>(&reported)) {
+        WriteOut(stdout, RecalcErrorJson(Utf8FromWide(*reason).c_str()));
+        return kCannotVerify;
+    }
+    const auto& determination = std::get<ReportedDetermination>(reported);
+    return Recalculate(VerificationRequest(determination, database), &determination);
+}
+
+int Run(const std::vector<std::wstring>& args) {
+    const auto verify = ParseOptions(args, {L"verify", L"db"});
+    if (verify && verify->count(L"verify") && verify->count(L"db"))
+        return Verify(verify->at(L"verify"), verify->at(L"db"));
+    const auto request = ReadRequest(args);
+    if (!request) {
+        WriteOut(stderr, kUsage);
+        return kUsageError;
+    }
+    return Recalculate(*request, nullptr);
 }
 
 }  // namespace
