@@ -1,12 +1,13 @@
-; The talvex7 installer: the module and its English language module into the host's plug-in folder, the
-; default report style sheet into the public documents folder, and an uninstaller registered with
-; Add/Remove Programs that takes away exactly what this installer put there.
+; The talvex7 installer: the module, its English language module and the reviewer's recalc.exe into the
+; host's plug-in folder, the default report style sheet into the public documents folder, and an uninstaller
+; registered with Add/Remove Programs that takes away exactly what this installer put there.
 ;
 ; Built by scripts/package, which defines:
 ;   TARGET       x86-unicode (the product: 32-bit modules for the 32-bit host; the default) or
 ;                amd64-unicode (a 64-bit build, for testing where only 64-bit Windows programs run)
 ;   MODULE       the built talvex7.dll
 ;   LANGUAGE_MODULE  the built talvex7ENU.dll
+;   RECALC       the built recalc.exe, the reviewer's console program that verifies a report
 ;   STYLESHEET   the default style sheet, stylesheet/Report.xsl
 ;   OUTFILE      the installer to write
 ;
@@ -18,7 +19,7 @@
   !define TARGET x86-unicode
 !endif
 !ifndef MODULE
-  !error "MODULE, LANGUAGE_MODULE, STYLESHEET and OUTFILE are given by scripts/package"
+  !error "MODULE, LANGUAGE_MODULE, RECALC, STYLESHEET and OUTFILE are given by scripts/package"
 !endif
 
 Unicode true
@@ -170,6 +171,7 @@ Function RemovePreviousFolder
   ${EndIf}
   Delete /REBOOTOK "$0\talvex7.dll"
   Delete /REBOOTOK "$0\talvex7ENU.dll"
+  Delete /REBOOTOK "$0\recalc.exe"
   Delete "$0\${UNINSTALLER}"
   !insertmacro RemoveCreatedFolders "CreatedPluginFolder" $0
   DeleteRegValue HKLM "${UNINSTALL_KEY}" "CreatedPluginFolder"
@@ -182,6 +184,8 @@ Section "talvex7"
   SetOutPath "$INSTDIR"
   File "/oname=talvex7.dll" "${MODULE}"
   File "/oname=talvex7ENU.dll" "${LANGUAGE_MODULE}"
+  ; Beside the module, so that a reviewer finds it where the product is.
+  File "/oname=recalc.exe" "${RECALC}"
 
   !insertmacro CreateFolder "CreatedStyleSheetFolder" "$styleSheetFolder"
   Call StyleSheetReplaceable
@@ -207,7 +211,10 @@ Section "talvex7"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "StyleSheet" $styleSheet
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; Only our files: the folder is the host's, with its other plug-ins.
   ${GetSize} "$INSTDIR" "/M=talvex7*.* /S=0K /G=0" $0 $1 $2
+  ${GetSize} "$INSTDIR" "/M=recalc.exe /S=0K /G=0" $3 $1 $2
+  IntOp $0 $0 + $3
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
@@ -218,6 +225,7 @@ FunctionEnd
 Section "Uninstall"
   Delete /REBOOTOK "$INSTDIR\talvex7.dll"
   Delete /REBOOTOK "$INSTDIR\talvex7ENU.dll"
+  Delete /REBOOTOK "$INSTDIR\recalc.exe"
 
   ; The style sheet goes only when it is the one installed, unchanged: edits are the laboratory's work.
   ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "StyleSheet"

@@ -3,9 +3,9 @@
 #   tests/installer/install_test.sh BUILD_DIR
 # packs the build's modules (scripts/package), installs silently into a folder given with /D=, checks the
 # files, the style sheet in the public documents and the Add/Remove Programs entry, lets hostsim load the
-# installed module and make a report with the installed style sheet, reinstalls over a locally edited style
-# sheet (kept, unless /REPLACESTYLESHEET), and uninstalls silently: nothing of the installation may remain,
-# except a style sheet the laboratory edited.
+# installed module and make a report with the installed style sheet, which the installed recalc.exe reads
+# back, reinstalls over a locally edited style sheet (kept, unless /REPLACESTYLESHEET), and uninstalls
+# silently: nothing of the installation may remain, except a style sheet the laboratory edited.
 # A 64-bit build makes an amd64 installer and runs under 64-bit Wine; a 32-bit build needs 32-bit Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -76,6 +76,7 @@ echo "== silent installation into '$plugins_windows'"
 check "installer exits 0" install
 check "talvex7.dll installed" same "$build/plugin/talvex7.dll" "$plugins/talvex7.dll"
 check "talvex7ENU.dll installed" same "$build/res/talvex7ENU.dll" "$plugins/talvex7ENU.dll"
+check "recalc.exe installed" same "$build/tools/recalc/recalc.exe" "$plugins/recalc.exe"
 check "uninstaller beside the module" test -f "$uninstaller"
 check "default style sheet in the public documents" same "$root/stylesheet/Report.xsl" "$sheet"
 check "Add/Remove Programs entry: version" entry_has '"DisplayVersion"="1.0.0.0"'
@@ -93,16 +94,30 @@ hostsim_installed() { # language script
     --plugin "$plugins_windows\\talvex7.dll" --language "$1" --script - 2>/dev/null | tr -d '\r')
   wineserver -w
 }
-report_with_installed() { # pattern the report must contain
-  local output path
+# The report of an empty list's calculation: its Windows path, which report_path also gives as a local one.
+report_windows_path=
+report_path=
+make_report() {
+  local output
   output=$(hostsim_installed 0419 'start\nmenu\nclick 1010\nreport\nunload\n')
-  path=$(printf '%s\n' "$output" | sed -n 's/^report \(.:\\.*\)/\1/p')
-  if [ -z "$path" ]; then
+  report_windows_path=$(printf '%s\n' "$output" | sed -n 's/^report \(.:\\.*\)/\1/p')
+  if [ -z "$report_windows_path" ]; then
     echo "hostsim printed: $output"
     return 1
   fi
-  path=$drive_c/$(printf '%s' "${path#?:\\}" | tr '\\' /)
-  grep -qF -- "$1" "$path"
+  report_path=$drive_c/$(printf '%s' "${report_windows_path#?:\\}" | tr '\\' /)
+}
+report_with_installed() { # pattern the report must contain
+  make_report && grep -qF -- "$1" "$report_path"
+}
+# The installed recalc.exe runs on its own (it is linked statically) and verifies the installed module's page:
+# the empty list's calculation needs no chromatogram, so an empty database gives the same result.
+installed_recalc() { # exit code, pattern of its output (standard output and error), arguments...
+  local expected=$1 pattern=$2 output rc=0
+  shift 2
+  output=$("$wine_run" "$plugins_windows\\recalc.exe" "$@" 2>&1 | tr -d '\r') || rc=$?
+  wineserver -w
+  [ "$rc" -eq "$expected" ] && grep -qF -- "$pattern" <<<"$output" || { echo "recalc: $rc $output"; return 1; }
 }
 english_menu_entry() {
   local output
@@ -110,6 +125,10 @@ english_menu_entry() {
   grep -qF 'menu-entry path=Data/Calculations/Narvelin ' <<<"$output"
 }
 check "report from the installed module and style sheet" report_with_installed 'Расчёт-462 ЗЮЛК-04-04 Нарвелин'
+check "installed recalc.exe prints its usage" installed_recalc 2 'usage: recalc --db'
+: >"$work/empty.db"
+check "installed recalc.exe verifies the report" installed_recalc 0 '{"verified": true, "differences": []}' \
+  --verify "$report_windows_path" --db "Z:$(tr / '\\' <<<"$work/empty.db")"
 check "installed English language module found beside the module" english_menu_entry
 
 echo "== reinstallation over a locally edited style sheet"
@@ -125,6 +144,7 @@ echo "== silent uninstallation"
 check "uninstaller exits 0" run "$plugins_windows\\talvex7-uninstall.exe" /S
 check "modules removed" missing "$plugins/talvex7.dll"
 check "language module removed" missing "$plugins/talvex7ENU.dll"
+check "recalc.exe removed" missing "$plugins/recalc.exe"
 check "uninstaller removed" missing "$uninstaller"
 check "plug-in folders the installer made removed" missing "$drive_c/talvex7 installer test"
 check "style sheet and its folders removed" missing "$public/Veltrox4"
