@@ -111,13 +111,13 @@
               <thead>
                 <tr>
                   <th class="number" style="width: 5%">№</th>
-                  <th style="width: 25%">Файл</th>
-                  <th style="width: 18%">Проба</th>
+                  <th style="width: 23%">Файл</th>
+                  <th style="width: 16%">Проба</th>
                   <th style="width: 12%">Время анализа</th>
-                  <th style="width: 13%">Тип расчёта</th>
+                  <th style="width: 16%">Тип расчёта</th>
                   <th style="width: 11%">Метод</th>
                   <xsl:if test="details/injections">
-                    <th class="number" style="width: 16%">Высота пика воды</th>
+                    <th class="number" style="width: 17%">Высота пика воды</th>
                   </xsl:if>
                 </tr>
               </thead>
