@@ -15,6 +15,7 @@
 #include "report/xml_wrapper.h"
 #include "text/number_text.h"
 
+#include <array>
 #include <ctime>
 #include <new>
 #include <optional>
@@ -27,9 +28,15 @@ namespace {
 // an exponent, which XPath 1.0's number() cannot read).
 constexpr int kDecimals = 3;
 constexpr int kSignificantDigits = 6;
+
 // The exact values behind the result: seventeen significant digits tell every double from every other, so
 // that they read back as the same doubles.
 constexpr int kExactDigits = 17;
+
+// The masses and the water value, in the order both the results part and "exact" write them.
+std::array<double, 7> MassesAndWater(const CalcResults& r) {
+    return {r.m1, r.m2, r.m3, r.m4, r.portionMass, r.sampleMass, r.water};
+}
 
 }  // namespace
 
@@ -59,20 +66,10 @@ void ReportBuilder::AddResultsPart(XMLWrapper& xml) const {
     // Before the first calculation the report shows what the dialog's records hold then: zeros.
     static const CalcResults noResults;
     const CalcResults& r = results_ ? *results_ : noResults;
-    const struct {
-        const wchar_t* name;
-        double value;
-    } numbers[] = {
-        {L"m1", r.m1},
-        {L"m2", r.m2},
-        {L"m3", r.m3},
-        {L"m4", r.m4},
-        {L"mass_rastv", r.portionMass},
-        {L"mass_proba", r.sampleMass},
-        {L"water", r.water},
-    };
-    for (const auto& number : numbers) {
-        xml.AddTextElement(nullptr, number.name, FormatFixed(number.value, kDecimals));
+    constexpr const wchar_t* kNames[] = {L"m1", L"m2", L"m3", L"m4", L"mass_rastv", L"mass_proba", L"water"};
+    const std::array<double, 7> values = MassesAndWater(r);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        xml.AddTextElement(nullptr, kNames[i], FormatFixed(values[i], kDecimals));
     }
     xml.AddTextElement(nullptr, L"err", ReplaceLineBreaks(r.errorText));
 }
@@ -160,16 +157,11 @@ void AddExact(XMLWrapper& xml, IXMLDOMElement* details, const CalcResults& r, co
         return;
     }
     const ComPtr<IXMLDOMElement> exact = xml.AddElement(details, L"exact");
-    const std::pair<const wchar_t*, double> numbers[] = {
-        {L"m1", r.m1},
-        {L"m2", r.m2},
-        {L"m3", r.m3},
-        {L"m4", r.m4},
-        {L"portionMass", r.portionMass},
-        {L"sampleMass", r.sampleMass},
-        {L"water", r.water},
-    };
-    for (const auto& [name, value] : numbers) xml.AddTextElement(exact.Get(), name, FormatPlain(value, kExactDigits));
+    constexpr const wchar_t* kNames[] = {L"m1", L"m2", L"m3", L"m4", L"portionMass", L"sampleMass", L"water"};
+    const std::array<double, 7> values = MassesAndWater(r);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        xml.AddTextElement(exact.Get(), kNames[i], FormatPlain(values[i], kExactDigits));
+    }
 }
 
 }  // namespace

@@ -27,15 +27,17 @@ const char kCopyingStyleSheet[] =
 
 // The findings of a verification as "ID what" ("null" for the whole determination), or "error" and the
 // reason it could not verify.
-std::vector<std::string> Verify(const std::wstring& report, const std::filesystem::path& database) {
+std::vector<std::string> Findings(const std::wstring& report, const std::filesystem::path& database) {
     const auto reported = ReadReport(report);
     if (const auto* reason = std::get_if<std::wstring>(&reported))
         return {std::string("error ").append(Utf8FromWide(*reason))};
     const auto& determination = std::get<ReportedDetermination>(reported);
-    bool differences = false;
-    const std::string json =
-        VerificationJson(determination, RunRecalc(VerificationRequest(determination, database.wstring())), differences);
-    EXPECT_EQ(json.rfind(differences ? "{\"verified\": false, " : "{\"verified\": true, \"differences\": []}", 0), 0u);
+    const Verification verification =
+        Verify(determination, RunRecalc(VerificationRequest(determination, database.wstring())));
+    const std::string& json = verification.json;
+    EXPECT_EQ(
+        json.rfind(verification.verified ? "{\"verified\": true, \"differences\": []}" : "{\"verified\": false, ", 0),
+        0u);
     std::vector<std::string> findings;
     const std::regex finding("\"id\": ([0-9]+|null), \"what\": \"([a-z ]+)\"");
     for (std::sregex_iterator at(json.begin(), json.end(), finding), end; at != end; ++at)
@@ -98,10 +100,10 @@ TEST_F(VerifyReport, DemoReportStandsUntilItsDataChange) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         c.change();
-        EXPECT_EQ(Verify(reports[0], database.path()), c.findings);
-        EXPECT_EQ(Verify(reports[1], database.path()), c.findings);
+        EXPECT_EQ(Findings(reports[0], database.path()), c.findings);
+        EXPECT_EQ(Findings(reports[1], database.path()), c.findings);
     }
-    const auto reason = Verify(publicDocuments.write(L"older.xml", older), database.path());
+    const auto reason = Findings(publicDocuments.write(L"older.xml", older), database.path());
     EXPECT_EQ(reason.at(0).rfind("error В отчёте нет данных для проверки", 0), 0u);
 }
 

@@ -83,9 +83,9 @@ int Recalculate(const RecalcRequest& request, const ReportedDetermination* repor
         if (report.databaseFailure) {
             output = RecalcErrorJson(report.databaseFailure->c_str());
         } else if (reported) {
-            bool differences = false;
-            output = VerificationJson(*reported, report, differences);
-            exitCode = differences ? kDifferences : 0;
+            const Verification verification = Verify(*reported, report);
+            output = verification.json;
+            exitCode = verification.verified ? 0 : kDifferences;
         } else {
             output = RecalcJson(request, report);
             exitCode = 0;
@@ -97,7 +97,7 @@ int Recalculate(const RecalcRequest& request, const ReportedDetermination* repor
     return exitCode;
 }
 
-int Verify(const std::wstring& reportPath, const std::wstring& database) {
+int VerifyReport(const std::wstring& reportPath, const std::wstring& database) {
     const auto reported = ReadReport(reportPath);
     if (const auto* reason = std::get_if<std::wstring>(&reported)) {
         WriteOut(stdout, RecalcErrorJson(Utf8FromWide(*reason).c_str()));
@@ -110,7 +110,7 @@ int Verify(const std::wstring& reportPath, const std::wstring& database) {
 int Run(const std::vector<std::wstring>& args) {
     const auto verify = ParseOptions(args, {L"verify", L"db"});
     if (verify && verify->count(L"verify") && verify->count(L"db"))
-        return Verify(verify->at(L"verify"), verify->at(L"db"));
+        return VerifyReport(verify->at(L"verify"), verify->at(L"db"));
     const auto request = ReadRequest(args);
     if (!request) {
         WriteOut(stderr, kUsage);

@@ -8,6 +8,7 @@
 #include "strings/texts.h"
 #include "tools/json/json_writer.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -68,6 +69,14 @@ void WriteResults(JsonWriter& json, const CalcResults& r) {
     json.EndObject();
 }
 
+// true or false, null when there is no answer.
+void WriteFlag(JsonWriter& json, std::optional<bool> flag) {
+    if (flag)
+        json.Bool(*flag);
+    else
+        json.Null();
+}
+
 // Each check against its limit; null when the calculation did not run to its end.
 void WriteChecks(JsonWriter& json, const CalcDetails& details) {
     if (!details.complete) {
@@ -87,10 +96,9 @@ void WriteChecks(JsonWriter& json, const CalcDetails& details) {
         json.Key("limit");
         json.Double(check.limit);
         json.Key("passed");
-        if (check.result == CheckResult::NotJudged)
-            json.Null();
-        else
-            json.Bool(check.result == CheckResult::Passed);
+        WriteFlag(json, check.result == CheckResult::NotJudged
+                            ? std::nullopt
+                            : std::optional<bool>(check.result == CheckResult::Passed));
         json.EndObject();
     }
     json.EndArray();
@@ -162,10 +170,7 @@ void WriteRange(JsonWriter& json, const CalcDetails& details) {
         json.Double(value);
     }
     json.Key("inRange");
-    if (details.inRange)
-        json.Bool(*details.inRange);
-    else
-        json.Null();
+    WriteFlag(json, details.inRange);
     json.EndObject();
 }
 

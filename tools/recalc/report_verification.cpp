@@ -203,7 +203,7 @@ RecalcRequest VerificationRequest(const ReportedDetermination& reported, const s
     return request;
 }
 
-std::string VerificationJson(const ReportedDetermination& reported, const RecalcReport& now, bool& differences) {
+Verification Verify(const ReportedDetermination& reported, const RecalcReport& now) {
     JsonWriter json;
     Findings findings(json);
     json.BeginObject();
@@ -230,8 +230,8 @@ std::string VerificationJson(const ReportedDetermination& reported, const Recalc
     }
     json.EndArray();
     json.EndObject();
-    differences = findings.count() > 0;
+    const bool verified = findings.count() == 0;
     // "verified" comes first, so the object is put together after the findings are counted.
     const std::string& body = json.Text();
-    return std::string("{\"verified\": ") + (differences ? "false" : "true") + ", " + body.substr(1) + "\n";
+    return {verified, std::string("{\"verified\": ") + (verified ? "true" : "false") + ", " + body.substr(1) + "\n"};
 }

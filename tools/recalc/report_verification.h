@@ -37,6 +37,12 @@ std::variant<ReportedDetermination, std::wstring> ReadReport(const std::wstring&
 // The request that recalculates the report's determination: its ids in its order, its exact masses.
 RecalcRequest VerificationRequest(const ReportedDetermination& reported, const std::wstring& database);
 
-// {"verified": …, "differences": […]} and a line end, from the report and the recalculation of its request.
-// differences is set to whether there is any finding.
-std::string VerificationJson(const ReportedDetermination& reported, const RecalcReport& now, bool& differences);
+// What a verification found: whether the report still stands, and the object recalc prints for it.
+struct Verification {
+    bool verified = false;
+    // {"verified": …, "differences": […]} and a line end.
+    std::string json;
+};
+
+// Compares the report with the recalculation of its request.
+Verification Verify(const ReportedDetermination& reported, const RecalcReport& now);
