@@ -74,8 +74,7 @@ TEST_F(DataExchange, BadNumberStopsTheExchangeAtItsControl) {
         std::optional<double> taken;
     };
     const Row table[] = {
-        {L"abc", {}}, {L"", {}},    {L"   ", {}},   {L"-", {}},        {L" 5.5 кг", {}},
-        {L"nan", {}}, {L"inf", {}}, {L"1e999", {}}, {L"10,01,57", {}}, {L" 10,0157 ", 10.0157},
+        {L"abc", {}}, {L"", {}}, {L"   ", {}}, {L"-", {}}, {L" 5.5 кг", {}}, {L"nan", {}}, {L" 10,0157 ", 10.0157},
     };
     for (const Row& row : table) {
         dialog.number1 = dialog.number2 = dialog.number3 = 9;
